@@ -1,50 +1,35 @@
 // Measures the library's operations on a synthetic school library and prints
-// the median of several runs per operation. Run: scripts/bench.sh
-#include "synthetic.h"
+// the median of several runs per operation. Run: scripts/bench.sh [group...]
+#include "benchmark.h"
 
-#include "common/dialogs.h"
 #include "common/programfolder.h"
-#include "store/database.h"
-#include "store/fielddefinition.h"
-#include "store/schema.h"
-#include "store/tablecheck.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
+#include <map>
 
 using namespace Qt::Literals::StringLiterals;
-using namespace songtao;
+
+namespace songtao::bench {
 
 namespace {
-
-// Benchmarks never answer questions; a box would be a fault.
-class SilentDialogs final : public Dialogs
+std::multimap<QString, BenchCase> &registry()
 {
-public:
-    void notify(const QString &text, const QString &, MessageIcon) override
-    {
-        std::fprintf(stderr, "unexpected notice: %s\n", qPrintable(text));
-    }
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-};
+    static std::multimap<QString, BenchCase> cases;
+    return cases;
+}
+} // namespace
 
-struct Result
+Registration::Registration(const char *group, BenchCase benchCase)
 {
-    QString name;
-    double medianMs;
-    double budgetMs;
-};
+    registry().emplace(QString::fromUtf8(group), std::move(benchCase));
+}
 
-// Runs `prepare` (untimed) and `work` (timed) `runs` times; the median resists
-// a stray slow run on a shared machine.
 double medianMs(int runs, const std::function<void()> &prepare, const std::function<bool()> &work)
 {
     std::vector<double> times;
@@ -52,45 +37,40 @@ double medianMs(int runs, const std::function<void()> &prepare, const std::funct
         prepare();
         QElapsedTimer timer;
         timer.start();
-        if (!work()) {
-            std::fprintf(stderr, "operation failed\n");
+        if (!work())
             return -1;
-        }
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
 
-} // namespace
+} // namespace songtao::bench
 
 int main(int argc, char *argv[])
 {
+    using namespace songtao::bench;
     QCoreApplication application(argc, argv);
-    QTemporaryDir folder;
-    overrideProgramFolder(folder.path());
-    SilentDialogs dialogs;
-    std::vector<Result> results;
+    const QStringList wanted = application.arguments().mid(1);
 
-    {
-        const QString path = folder.filePath(u"inserts.sdb"_s);
-        const double ms = medianMs(
-            3, [&] { QFile::remove(path); },
-            [&] {
-                Database database;
-                FieldDefinitions fields;
-                if (ensureLibraryTables(database, dialogs, fields, path) != 0)
-                    return false;
-                bench::SyntheticLibrary library;
-                return library.addBooks(database, 100000);
-            });
-        results.push_back({u"table check + 100,000 book inserts"_s, ms, 0});
+    std::printf("%-48s %12s %10s  %s\n", "operation", "median ms", "budget ms", "note");
+    int failures = 0;
+    for (const auto &[group, benchCase] : registry()) {
+        if (!wanted.isEmpty() && !wanted.contains(group))
+            continue;
+        QTemporaryDir folder;
+        songtao::overrideProgramFolder(folder.path());
+        for (const BenchResult &result : benchCase({folder.path(), 5})) {
+            const bool failed = result.medianMs < 0;
+            const bool overBudget = result.budgetMs > 0 && result.medianMs > result.budgetMs;
+            failures += failed ? 1 : 0;
+            std::printf("%-48s %12s %10s  %s%s\n", result.name.toUtf8().constData(),
+                        failed ? "FAILED" : QByteArray::number(result.medianMs, 'f', 1).constData(),
+                        result.budgetMs > 0 ? QByteArray::number(result.budgetMs, 'f', 0).constData()
+                                            : "-",
+                        overBudget ? "OVER BUDGET " : "", result.note.toUtf8().constData());
+        }
+        songtao::overrideProgramFolder({});
     }
-
-    std::printf("%-44s %12s %12s\n", "operation", "median ms", "budget ms");
-    for (const Result &result : results) {
-        std::printf("%-44s %12.1f %12s\n", qPrintable(result.name), result.medianMs,
-                    result.budgetMs > 0 ? qPrintable(QString::number(result.budgetMs)) : "-");
-    }
-    return 0;
+    return failures == 0 ? 0 : 1;
 }
