@@ -1,0 +1,104 @@
+// Book search, browsing, the reader list and the backup over a library of
+// 100,000 books and 5,000 readers.
+#include "benchmark.h"
+#include "synthetic.h"
+
+#include "app/appstate.h"
+#include "catalogue/booksearch.h"
+#include "common/clock.h"
+#include "common/dialogs.h"
+#include "readers/readerregister.h"
+#include "store/backup.h"
+#include "store/schema.h"
+#include "store/tablecheck.h"
+
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace songtao::bench {
+namespace {
+
+class NoDialogs final : public Dialogs
+{
+public:
+    void notify(const QString &, const QString &, MessageIcon) override {}
+    bool confirm(const QString &, const QString &) override { return true; }
+    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
+};
+
+// Keeps the rows as a page's model would, so the cost of handing them over
+// is measured too.
+class KeepingSink final : public BookListSink
+{
+public:
+    void clearRows() override { rows.clear(); }
+    void appendRow(const BookListRow &row) override { rows.append(row); }
+    void showStatus(const QString &) override {}
+    QList<BookListRow> rows;
+};
+
+std::vector<BenchResult> catalogueCases(const BenchContext &context)
+{
+    AppState state;
+    NoDialogs dialogs;
+    SystemClock clock;
+    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
+        return {{u"catalogue set-up"_s, -1, 0, {}}};
+    SyntheticLibrary library;
+    // 1,000 titles carry a word no other title has, so that search lists exactly 1,000.
+    if (!library.addBooks(state.database, 99000)
+        || !state.database.beginTransaction())
+        return {{u"catalogue set-up"_s, -1, 0, {}}};
+    for (int i = 99001; i <= 100000; ++i) {
+        QStringList row = library.bookRow(i);
+        row[5] = library.title() + u"琅琊"_s + library.title();
+        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, row);
+    }
+    if (!state.database.commitTransaction() || !library.addReaders(state.database, 5000))
+        return {{u"catalogue set-up"_s, -1, 0, {}}};
+
+    BookSearch search(state, clock, dialogs);
+    KeepingSink sink;
+    std::vector<BenchResult> results;
+    const auto searchCase = [&](const QString &name, SearchKind kind, const QString &text,
+                                qsizetype expected, double budget) {
+        const double ms = medianMs(
+            context.runs, [] {},
+            [&] {
+                search.search(kind, text, u"500"_s, sink);
+                return sink.rows.size() == expected;
+            });
+        results.push_back({name, ms, budget, {}});
+    };
+    searchCase(u"title search, 1,000 of 100,000 books"_s, SearchKind::Title, u"琅琊"_s, 1000, 150);
+    searchCase(u"title search, 100,000 of 100,000 books"_s, SearchKind::Title, u"%"_s, 100000, 2000);
+    searchCase(u"browse a 500-row page"_s, SearchKind::AllBooks, {}, 500, 50);
+
+    results.push_back({u"reader list of 5,000"_s,
+                       medianMs(
+                           context.runs, [] {},
+                           [&] {
+                               const auto rows = readReaderList(state.recordSet);
+                               return rows && rows->size() == 5000;
+                           }),
+                       200,
+                       {}});
+
+    // Grow the file to about 50 MB for the backup.
+    for (int round = 0; QFileInfo(databaseFilePath()).size() < 50'000'000 && round < 10; ++round) {
+        if (!library.addReportRows(state.database, 100000, 100000))
+            break;
+    }
+    ManualClock backupClock(QDateTime(QDate(2016, 3, 21), QTime(8, 0)));
+    const double backupMs = medianMs(
+        context.runs, [&] { backupClock.advanceSeconds(1); }, [&] { return backupDatabase(backupClock); });
+    results.push_back({u"backup of a %1 MB database"_s.arg(QFileInfo(databaseFilePath()).size() / 1'000'000),
+                       backupMs, 1000, {}});
+    return results;
+}
+
+const Registration registration("catalogue", catalogueCases);
+
+} // namespace
+} // namespace songtao::bench
