@@ -1,4 +1,5 @@
 #include "fixtures.h"
+#include "samplerows.h"
 
 #include "support/tempfolder.h"
 #include "workbook/templates.h"
@@ -16,28 +17,12 @@ using namespace songtao;
 using songtao::test::readRows;
 using songtao::test::TempFolder;
 
+using songtao::test::kHeadings;
+using songtao::test::trickyRows;
+
 namespace {
 
 const QString kPython = u"/usr/bin/python3"_s;
-
-// Values that stress the shared-string table: Chinese and Latin-1 text,
-// quotes, brackets, line breaks, numbers kept as text, long strings that
-// run over CONTINUE records, and many rows.
-QList<QStringList> trickyRows()
-{
-    QList<QStringList> rows;
-    rows.append({u"A00001"_s, u"红楼梦"_s, u"初一(3)班 张三"_s, u"2016年3月21日"_s, QString()});
-    rows.append({u"'"_s, u"It's [x] \"y\""_s, u"Café ü ñ"_s, u"00123"_s, u"第一行\n第二行"_s});
-    rows.append({u"A00003"_s, QString(9000, u'书'), u"a"_s.repeated(9000), u" 前后有空格 "_s,
-                 u"𠀀"_s});
-    for (int i = 0; i < 3000; ++i)
-        rows.append({u"B%1"_s.arg(i, 5, 10, QChar(u'0')), u"书名%1"_s.arg(i % 700),
-                     u"班级%1 学生"_s.arg(i % 40), u"2016年%1月1日"_s.arg(i % 12 + 1),
-                     i % 3 ? QString() : u"2016年12月1日"_s});
-    return rows;
-}
-
-const QStringList kHeadings{u"图书编号"_s, u"书名"_s, u"借阅者"_s, u"借书日期"_s, u"还书日期"_s};
 
 QString writeTrickyWorkbook(const TempFolder &folder)
 {
@@ -64,22 +49,54 @@ TEST(WorkbookInterop, OurReaderReadsWhatWeWrite)
     EXPECT_EQ(readRows(link, u"Sheet1"_s, u"图书编号"_s, kHeadings), trickyRows());
 }
 
-TEST(WorkbookInterop, XlrdReadsWhatWeWrite)
+bool haveXlrd()
 {
     if (!QFile::exists(kPython))
-        GTEST_SKIP() << "no " << kPython.toStdString();
+        return false;
     QProcess probe;
     probe.start(kPython, {u"-c"_s, u"import xlrd"_s});
-    if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
-        GTEST_SKIP() << "python3-xlrd is not installed";
+    return probe.waitForFinished(60000) && probe.exitCode() == 0;
+}
 
-    TempFolder folder;
-    const QString path = writeTrickyWorkbook(folder);
+// The workbook as python3-xlrd reads it; empty when xlrd fails.
+QJsonObject xlrdDump(const QString &path)
+{
     QProcess xlrd;
     xlrd.start(kPython, {QStringLiteral(WORKBOOK_SOURCE_DIR "/tests/workbook/xlrd_dump.py"), path});
-    ASSERT_TRUE(xlrd.waitForFinished(120000));
-    ASSERT_EQ(xlrd.exitCode(), 0) << xlrd.readAllStandardError().toStdString();
-    const QJsonObject dump = QJsonDocument::fromJson(xlrd.readAllStandardOutput()).object();
+    if (!xlrd.waitForFinished(120000) || xlrd.exitCode() != 0) {
+        ADD_FAILURE() << xlrd.readAllStandardError().toStdString();
+        return {};
+    }
+    return QJsonDocument::fromJson(xlrd.readAllStandardOutput()).object();
+}
+
+TEST(WorkbookInterop, XlrdReadsTheTemplates)
+{
+    if (!haveXlrd())
+        GTEST_SKIP() << "python3-xlrd (through " << kPython.toStdString() << ") is missing";
+    TempFolder folder;
+    for (const WorkbookTemplate kind : {WorkbookTemplate::Books, WorkbookTemplate::Readers,
+                                        WorkbookTemplate::LendingReport}) {
+        const QString path = folder.file(u"template.xls"_s);
+        ASSERT_TRUE(writeTemplate(kind, path));
+        const QJsonObject dump = xlrdDump(path);
+        EXPECT_EQ(dump[u"sheets"_s].toArray(), QJsonArray{templateSheetName(kind)});
+        const QJsonArray rows = dump[u"cells"_s].toArray().at(0).toArray();
+        ASSERT_EQ(rows.size(), 1);
+        QStringList headings;
+        for (const QJsonValue &cell : rows[0].toArray())
+            headings.append(cell.toArray().at(1).toString());
+        EXPECT_EQ(headings, templateHeadings(kind));
+    }
+}
+
+TEST(WorkbookInterop, XlrdReadsWhatWeWrite)
+{
+    if (!haveXlrd())
+        GTEST_SKIP() << "python3-xlrd (through " << kPython.toStdString() << ") is missing";
+    TempFolder folder;
+    const QString path = writeTrickyWorkbook(folder);
+    const QJsonObject dump = xlrdDump(path);
     EXPECT_EQ(dump[u"sheets"_s].toArray(), QJsonArray{u"Sheet1"_s});
 
     QList<QStringList> expected = trickyRows();
