@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <set>
 
 namespace songtao {
 
@@ -40,6 +41,29 @@ QHash<QString, quint16> headingsOf(const SheetData &sheet)
 
 } // namespace
 
+// The program ends through std::exit, which destroys no object on the stack
+// or the heap: the links still alive then write their inserts from here,
+// when static objects are destroyed.
+class WorkbookLink::LiveLinks
+{
+public:
+    static LiveLinks &instance()
+    {
+        static LiveLinks links;
+        return links;
+    }
+    void add(WorkbookLink *link) { m_links.insert(link); }
+    void remove(WorkbookLink *link) { m_links.erase(link); }
+    ~LiveLinks()
+    {
+        for (WorkbookLink *link : m_links)
+            link->flush();
+    }
+
+private:
+    std::set<WorkbookLink *> m_links;
+};
+
 QString SheetRows::readColumn(const QString &heading) const
 {
     if (atEnd())
@@ -56,11 +80,15 @@ QString SheetRows::readColumn(const QString &heading) const
     return {};
 }
 
-WorkbookLink::WorkbookLink() = default;
+WorkbookLink::WorkbookLink()
+{
+    LiveLinks::instance().add(this);
+}
 
 WorkbookLink::~WorkbookLink()
 {
     flush();
+    LiveLinks::instance().remove(this);
 }
 
 bool WorkbookLink::connect(const QString &path)

@@ -17,7 +17,8 @@ class BiffWorkbook;
 } // namespace xls
 
 // The rows of a sheet that a query chose, walked in sheet order. Columns are
-// read by their heading in row 1, matched exactly.
+// read by their heading in row 1, matched exactly; a heading that appears
+// twice names its first column.
 class SheetRows
 {
 public:
@@ -42,8 +43,8 @@ private:
 //
 // Inserted rows are kept in memory and written to the file, atomically, when
 // the link disconnects, when a later connect replaces it, when an insert
-// fails (so that the rows before it are in the file) and when it is
-// destroyed.
+// fails (so that the rows before it are in the file), when it is destroyed,
+// and when the program ends while it is still alive.
 class WorkbookLink
 {
 public:
@@ -81,6 +82,7 @@ public:
 
 private:
     struct Connection;
+    class LiveLinks;
     bool flush();
     std::shared_ptr<xls::SheetData> sheet(const QString &name, int *index);
 

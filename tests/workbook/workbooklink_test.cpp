@@ -100,6 +100,21 @@ TEST_F(WorkbookLinkTest, InsertsAreWrittenWhenReplacedOrDestroyed)
               (QList<QStringList>{{u"A1"_s}, {u"A2"_s}, {u"A3"_s}}));
 }
 
+TEST_F(WorkbookLinkTest, InsertsAreWrittenWhenTheProgramEnds)
+{
+    // The program ends through std::exit; a link on the heap is never
+    // destroyed then.
+    EXPECT_EXIT(
+        {
+            auto *link = new WorkbookLink;
+            link->connect(path);
+            link->insertRow(u"Sheet1"_s, reportRow(u"A1"_s, u"一"_s));
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(fileRows(path).size(), 1);
+}
+
 TEST_F(WorkbookLinkTest, FailedInsertLeavesTheEarlierRowsInTheFile)
 {
     WorkbookLink link;
