@@ -44,6 +44,15 @@ wb.add_sheet('Sheet1').write(0, 0, '图书编号')
 wb.add_sheet('Other').write(0, 0, '图书编号')
 wb.get_sheet(1).set_name('SHEET1')
 wb.save('xlwt_samename.xls')
+
+# xlwt_1904.xls: dates counted from 1904, as Excel for the Mac kept them.
+wb = xlwt.Workbook(encoding='utf-8')
+wb.dates_1904 = True
+ws = wb.add_sheet('Sheet1')
+ws.write(0, 0, '图书编号'); ws.write(0, 1, '入库时间')
+ws.write(1, 0, 'A00001')
+ws.write(1, 1, datetime.datetime(2016, 3, 21, 8, 5, 0), xlwt.easyxf(num_format_str='yyyy/m/d h:mm'))
+wb.save('xlwt_1904.xls')
 PY
 
 # LibreOffice: a flat OpenDocument sheet converted to Excel 97-2003. The

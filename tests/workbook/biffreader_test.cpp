@@ -42,6 +42,14 @@ TEST(WorkbookReading, XlwtWorkbook)
     EXPECT_FALSE(link.rowsWhereNotEmpty(u"Sheet2"_s, u"图书编号"_s));
 }
 
+TEST(WorkbookReading, DatesCountedFrom1904)
+{
+    WorkbookLink link;
+    ASSERT_TRUE(link.connect(fixture(u"xlwt_1904.xls"_s)));
+    EXPECT_EQ(readRows(link, u"Sheet1"_s, u"图书编号"_s, {u"入库时间"_s}),
+              (QList<QStringList>{{u"2016年3月21日8时5分"_s}}));
+}
+
 // LibreOffice: formulas with cached numbers, strings, the empty string and
 // an error; a date-time format; a sheet named SHEET1 after another sheet.
 TEST(WorkbookReading, LibreOfficeWorkbook)
