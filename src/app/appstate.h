@@ -5,6 +5,7 @@
 #include "store/database.h"
 #include "store/fielddefinition.h"
 #include "store/recordset.h"
+#include "workbook/workbooklink.h"
 
 #include <QString>
 
@@ -33,6 +34,11 @@ struct AppState
     BookTable bookTable;
     RecordSet recordSet{database};
 
+    // The one connection to a workbook of the imports and exports. Rows an
+    // export inserted are written when it is closed or replaced, and at the
+    // latest when the state is released.
+    WorkbookLink workbookLink;
+
     // Column list of the last table creation.
     FieldDefinitions fieldDefinitions;
     FieldDefinition fieldDefinition;
@@ -52,6 +58,7 @@ struct AppState
 
     void closeData()
     {
+        workbookLink.disconnect();
         recordSet.close();
         bookTable.close();
         database.close();
