@@ -27,6 +27,10 @@ public:
     void closeWorkbookPreview();
 
 private:
+    void chooseAndPreview();
+    void importBooks();
+    void exportBooks();
+
     std::unique_ptr<Ui::BooksPage> m_ui;
     PageServices &m_services;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/booksearch.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -11,9 +13,10 @@ class SearchPage;
 namespace songtao {
 
 struct PageServices;
+class ProgressiveTable;
 
 // "搜索图书": book search and paging through the catalogue.
-class SearchPage final : public QWidget
+class SearchPage final : public QWidget, private BookListSink
 {
     Q_OBJECT
 public:
@@ -24,8 +27,19 @@ public:
     QString rowsPerPageText() const;
 
 private:
+    SearchKind kind() const;
+    void search();
+    void kindChanged();
+    void copyBookNumber();
+
+    void clearRows() override;
+    void appendRow(const BookListRow &row) override;
+    void showStatus(const QString &text) override;
+
     std::unique_ptr<Ui::SearchPage> m_ui;
     PageServices &m_services;
+    std::unique_ptr<ProgressiveTable> m_results;
+    BookSearch m_search;
 };
 
 } // namespace songtao

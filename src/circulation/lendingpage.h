@@ -1,5 +1,7 @@
 #pragma once
 
+#include "circulation/circulation.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -11,9 +13,10 @@ class LendingPage;
 namespace songtao {
 
 struct PageServices;
+class ProgressiveTable;
 
 // "借书还书": lending, returning and the loans of one reader.
-class LendingPage final : public QWidget
+class LendingPage final : public QWidget, private CirculationView
 {
     Q_OBJECT
 public:
@@ -21,8 +24,18 @@ public:
     ~LendingPage() override;
 
 private:
+    void query();
+    void lend();
+    void returnBook();
+    void focus(CirculationFocus where);
+
+    void showAvailability(const QString &text) override;
+    void showBorrower(const QString &text) override;
+    void showLoans(const QString &readerText, const QList<LoanRow> &rows) override;
+
     std::unique_ptr<Ui::LendingPage> m_ui;
-    PageServices &m_services;
+    std::unique_ptr<ProgressiveTable> m_loans;
+    Circulation m_circulation;
 };
 
 } // namespace songtao

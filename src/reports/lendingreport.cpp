@@ -12,9 +12,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao {
 namespace {
 
-constexpr int kFirstYear = 2000;
-constexpr int kLastYear = 2100;
-
 const QStringList &reportColumns()
 {
     static const QStringList columns = {u"图书编号"_s, u"书名"_s, u"借阅者"_s, u"借书日期"_s,
@@ -31,12 +28,6 @@ QString reportStatement(const QString &yearText)
 }
 
 } // namespace
-
-QString stepReportYear(const QString &yearText, int step)
-{
-    const int year = textToInt(yearText) + step;
-    return integerText(std::clamp(year, kFirstYear, kLastYear));
-}
 
 std::optional<QList<ReportRow>> readReport(RecordSet &records, const QString &yearText)
 {

@@ -12,9 +12,6 @@ class Dialogs;
 class RecordSet;
 class StatusView;
 
-// The year box's spinner: one up or down, kept within 2000 to 2100.
-QString stepReportYear(const QString &yearText, int step);
-
 struct ReportRow
 {
     QString bookNumber;

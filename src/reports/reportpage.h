@@ -11,6 +11,7 @@ class ReportPage;
 namespace songtao {
 
 struct PageServices;
+class ProgressiveTable;
 
 // "开放记录": the lending report of one year.
 class ReportPage final : public QWidget
@@ -21,8 +22,12 @@ public:
     ~ReportPage() override;
 
 private:
+    void view();
+    void exportReport();
+
     std::unique_ptr<Ui::ReportPage> m_ui;
     PageServices &m_services;
+    std::unique_ptr<ProgressiveTable> m_rows;
 };
 
 } // namespace songtao

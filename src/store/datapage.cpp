@@ -2,7 +2,11 @@
 
 #include "app/formsettings.h"
 #include "app/pageservices.h"
+#include "common/dialogs.h"
+#include "store/backup.h"
 #include "ui_datapage.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace songtao {
 
@@ -11,15 +15,30 @@ DataPage::DataPage(PageServices &services, QWidget *parent)
 {
     m_ui->setupUi(this);
     applyFormSettings(this);
+
+    connect(m_ui->按钮_备份数据库, &QPushButton::clicked, this, [this] {
+        const bool backedUp = backupDatabase(m_services.clock);
+        refreshBackupList();
+        if (backedUp)
+            m_services.dialogs.notify(u"备份数据库成功"_s, kNoticeTitle);
+    });
+    const auto clearing = [this](ClearTarget target) {
+        return [this, target] {
+            clearTable(target, m_services.state, m_services.dialogs, m_services.clock);
+            refreshBackupList();
+        };
+    };
+    connect(m_ui->按钮_清空图书数据, &QPushButton::clicked, this, clearing(ClearTarget::Books));
+    connect(m_ui->按钮_清空读者数据, &QPushButton::clicked, this, clearing(ClearTarget::Readers));
+    connect(m_ui->按钮_清空借出数据, &QPushButton::clicked, this, clearing(ClearTarget::LentBooks));
 }
 
 DataPage::~DataPage() = default;
 
 void DataPage::refreshBackupList()
 {
-    // The refresh starts from an empty list; listing the backup files comes
-    // with the backup operations.
     m_ui->列表框1->clear();
+    m_ui->列表框1->addItems(listBackups());
 }
 
 } // namespace songtao

@@ -5,11 +5,25 @@
 
 namespace songtao {
 namespace {
+
 constexpr qint64 kRedrawIntervalMs = 30;
+
+QList<TextTableModel::Column> columnsOf(const QTableView *view)
+{
+    const QStringList headings =
+        view->property("columnHeadings").toString().split(u',', Qt::SkipEmptyParts);
+    const QStringList widths =
+        view->property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
+    QList<TextTableModel::Column> columns;
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        columns.append({headings[i], widths.value(i).toInt()});
+    return columns;
 }
 
-ProgressiveTable::ProgressiveTable(QTableView *view, QList<TextTableModel::Column> columns)
-    : m_view(view), m_model(new TextTableModel(std::move(columns), view))
+} // namespace
+
+ProgressiveTable::ProgressiveTable(QTableView *view)
+    : m_view(view), m_model(new TextTableModel(columnsOf(view), view))
 {
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);

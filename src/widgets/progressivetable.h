@@ -8,15 +8,16 @@ class QTableView;
 
 namespace songtao {
 
-// Puts a text model on a list view in report style (headings, grid lines,
-// whole-row selection, the given column widths) and fills it as rows come:
-// rows are handed over in batches and the view is redrawn at most every
-// 30 ms, so a long result still appears while it is read without spending
-// its time on redraws.
+// Puts a text model on a list view in report style and fills it as rows
+// come. The headings and widths are the form's own: the view's
+// "columnHeadings" and "columnWidths" properties, comma-separated. Rows
+// are handed over in batches and the view is redrawn at most every 30 ms,
+// so a long result still appears while it is read without spending its
+// time on redraws.
 class ProgressiveTable
 {
 public:
-    ProgressiveTable(QTableView *view, QList<TextTableModel::Column> columns);
+    explicit ProgressiveTable(QTableView *view);
 
     TextTableModel &model() { return *m_model; }
     QTableView *view() const { return m_view; }

@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -245,23 +245,27 @@ TEST_F(MainWindowTest, PageVisitsFillTheReaderListOnceAndTheBackupListEachTime)
     open();
     show();
     auto *backups = control<QListWidget>(window.get(), u"列表框1"_s);
-    auto *readers = control<QTableWidget>(window.get(), u"超级列表框_显示读者信息"_s);
+    auto *readers = control<QTableView>(window.get(), u"超级列表框_显示读者信息"_s);
+    const auto addReader = [this](const QString &card) {
+        ASSERT_TRUE(state.database.execute(u"insert into 读者数据 values('班','名',?,'0','0','0')"_s,
+                                           {card}));
+    };
 
-    backups->addItem(u"stale"_s);
-    readers->setRowCount(2);
+    addReader(u"1"_s);
+    ASSERT_TRUE(test::writeFileBytes(folder.file(u"数据库2016年3月21日.sdb"_s), "x"));
     tabs->setCurrentIndex(4);
-    EXPECT_EQ(readers->rowCount(), 0);
+    EXPECT_EQ(readers->model()->rowCount(), 1);
     EXPECT_FALSE(state.readerPagePending);
-    EXPECT_EQ(backups->count(), 1);
+    EXPECT_EQ(backups->count(), 0);
 
-    readers->setRowCount(2);
+    addReader(u"2"_s);
     tabs->setCurrentIndex(1);
-    EXPECT_EQ(backups->count(), 0);
-    backups->addItem(u"stale"_s);
+    EXPECT_EQ(backups->count(), 1);
+    ASSERT_TRUE(test::writeFileBytes(folder.file(u"数据库2016年3月22日.sdb"_s), "x"));
     tabs->setCurrentIndex(4);
-    EXPECT_EQ(readers->rowCount(), 2);
+    EXPECT_EQ(readers->model()->rowCount(), 1); // only the first visit fills it
     tabs->setCurrentIndex(1);
-    EXPECT_EQ(backups->count(), 0);
+    EXPECT_EQ(backups->count(), 2);
 }
 
 TEST_F(MainWindowTest, TeardownClosesTheData)

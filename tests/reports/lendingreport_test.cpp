@@ -10,19 +10,6 @@ using test::readWorkbook;
 
 namespace {
 
-TEST(ReportYear, SpinnerStaysWithinTwoThousandAndTwentyOneHundred)
-{
-    QString year = u"2095"_s;
-    QStringList seen;
-    for (int i = 0; i < 11; ++i)
-        seen << (year = stepReportYear(year, +1));
-    EXPECT_EQ(seen.constLast(), u"2100"_s);
-    EXPECT_EQ(seen.mid(3, 2), (QStringList{u"2099"_s, u"2100"_s}));
-    EXPECT_EQ(stepReportYear(u"2000"_s, -1), u"2000"_s);
-    EXPECT_EQ(stepReportYear(u"2015"_s, -1), u"2014"_s);
-    EXPECT_EQ(stepReportYear(u"abc"_s, +1), u"2000"_s);
-}
-
 class LendingReportTest : public test::LibraryFixture
 {
 protected:
