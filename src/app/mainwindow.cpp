@@ -19,6 +19,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace songtao {
 namespace {
@@ -162,6 +163,12 @@ void MainWindow::runLayoutStep()
 
 void MainWindow::maximise()
 {
+    m_normalGeometry = geometry();
+    // Without a window manager nobody acts on the maximised state, so the
+    // window takes the screen's free area itself first; a window manager then
+    // maximises it to the same place.
+    if (QScreen *current = screen())
+        setGeometry(current->availableGeometry());
     showMaximized();
     m_ui->图形按钮_最大化->hide();
     m_ui->图形按钮_还原->show();
@@ -170,6 +177,8 @@ void MainWindow::maximise()
 void MainWindow::restore()
 {
     showNormal();
+    if (m_normalGeometry.isValid())
+        setGeometry(m_normalGeometry);
     m_ui->图形按钮_还原->hide();
     m_ui->图形按钮_最大化->show();
 }

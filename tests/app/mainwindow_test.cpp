@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -63,8 +62,11 @@ protected:
 TEST_F(MainWindowTest, SetUpAfterLoginReplacesTheLoginWindow)
 {
     storePassword(u"quill"_s);
-    QPointer<LoginWindow> login = new LoginWindow(state, dialogs, passwordFile, random);
+    auto *login = new LoginWindow(state, dialogs, passwordFile, random);
     QObject::connect(login, &LoginWindow::loginAccepted, login, [&] { open(login); });
+    bool loginDestroyed = false;
+    QObject watcher;
+    QObject::connect(login, &QObject::destroyed, &watcher, [&] { loginDestroyed = true; });
     login->show();
     for (int i = 0; i < 2; ++i) {
         control<QLineEdit>(login, u"编辑框pass"_s)->setText(u"wrong"_s);
@@ -75,9 +77,9 @@ TEST_F(MainWindowTest, SetUpAfterLoginReplacesTheLoginWindow)
     QTest::mouseClick(control<QPushButton>(login, u"按钮登录系统"_s), Qt::LeftButton);
     ASSERT_NE(window, nullptr);
 
-    EXPECT_TRUE(login->isHidden());
+    EXPECT_FALSE(login->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(login.isNull());
+    EXPECT_TRUE(loginDestroyed);
 
     EXPECT_EQ(tabs->currentIndex(), 6);
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), u"借书还书"_s);
