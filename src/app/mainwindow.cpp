@@ -59,6 +59,10 @@ MainWindow::MainWindow(PageServices &services, QWidget *loginWindow, QWidget *pa
         control->setMouseTracking(true);
     }
 
+    // The title is drawn on the background: the pointer over it is the
+    // window's, for the zones and for dragging.
+    m_ui->透明标签1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     connect(m_ui->图形按钮_关闭, &QToolButton::clicked, this, [] { endProgram(); });
     connect(m_ui->图形按钮_最小化, &QToolButton::clicked, this, &QWidget::showMinimized);
     connect(m_ui->图形按钮_最大化, &QToolButton::clicked, this, &MainWindow::maximise);

@@ -185,6 +185,21 @@ TEST_F(LoginWindowTest, DraggingTheBackgroundMovesTheWindow)
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 30));
     EXPECT_EQ(window->pos(), start + QPoint(30, 20));
     EXPECT_EQ(window->size(), QSize(380, 250));
+
+    // The title and the captions drag it too; the picture buttons do not.
+    for (const QPoint at : {QPoint(100, 10), QPoint(20, 60)}) {
+        const QPoint before = window->pos();
+        QTest::mousePress(handle, Qt::LeftButton, {}, at);
+        QTest::mouseMove(handle, at + QPoint(5, 5));
+        // Released where the pointer is: the window moved under it.
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+        EXPECT_EQ(window->pos(), before + QPoint(5, 5)) << at.x() << "," << at.y();
+    }
+    const QPoint before = window->pos();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(320, 10));
+    QTest::mouseMove(handle, QPoint(330, 12));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(330, 12));
+    EXPECT_EQ(window->pos(), before);
 }
 
 } // namespace

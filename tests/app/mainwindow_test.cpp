@@ -122,6 +122,8 @@ TEST_F(MainWindowTest, ZoneTrackingSetsPointerAndZoneOnTheBackgroundOnly)
         // (QTest reads the point (0, 0) as "the window's centre".)
         {{1, 1}, u"左上角"_s, Qt::SizeFDiagCursor},
         {{400, 3}, u"上"_s, Qt::SizeVerCursor},
+        {{100, 40}, {}, Qt::ArrowCursor},
+        {{100, 3}, u"上"_s, Qt::SizeVerCursor}, // over the title
         {{793, 40}, {}, Qt::ArrowCursor},
         {{799, 40}, u"右"_s, Qt::SizeHorCursor},
         {{799, 599}, u"右下角"_s, Qt::SizeFDiagCursor},
@@ -176,6 +178,14 @@ TEST_F(MainWindowTest, PressAfterLeavingAZoneMovesTheWindow)
     moveTo(local({440, 50}, start));
     release(local({440, 50}, start));
     EXPECT_EQ(window->geometry(), QRect(start + QPoint(40, 20), QSize(800, 600)));
+
+    // The title drags the window as the background does.
+    const QPoint moved = window->pos();
+    moveTo({100, 20});
+    press({100, 20});
+    moveTo({110, 25});
+    release(local({110, 25}, moved));
+    EXPECT_EQ(window->geometry(), QRect(moved + QPoint(10, 5), QSize(800, 600)));
 }
 
 TEST_F(MainWindowTest, LayoutStepKeepsTheMinimumAndCentresTheTabs)
