@@ -9,6 +9,7 @@
 #include "common/programend.h"
 #include "ui_loginwindow.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,9 +29,12 @@ LoginWindow::LoginWindow(AppState &state, Dialogs &dialogs, const PasswordFile &
     setGeometry(50, 50, 380, 250);
     setWindowIcon(m_ui->图片框_图标->pixmap());
     // The icon and the picture buttons take the mouse: a press on them
-    // never drags the window.
+    // never drags the window. The captions are drawn on the background, so a
+    // press on them drags it as the background does.
     m_ui->图片框_图标->setAttribute(Qt::WA_NoMousePropagation);
     m_ui->图片框1->setAttribute(Qt::WA_NoMousePropagation);
+    for (QLabel *caption : {m_ui->透明标签1, m_ui->透明标签2, m_ui->透明标签3, m_ui->透明标签4})
+        caption->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     connect(m_ui->按钮登录系统, &QPushButton::clicked, this, &LoginWindow::runLoginCheck);
     connect(m_ui->图形按钮_最小化, &QToolButton::clicked, this, &QWidget::showMinimized);

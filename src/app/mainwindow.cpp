@@ -19,6 +19,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace songtao {
 namespace {
@@ -57,6 +58,10 @@ MainWindow::MainWindow(PageServices &services, QWidget *loginWindow, QWidget *pa
         control->setAttribute(Qt::WA_NoMousePropagation);
         control->setMouseTracking(true);
     }
+
+    // The title is drawn on the background: the pointer over it is the
+    // window's, for the zones and for dragging.
+    m_ui->透明标签1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     connect(m_ui->图形按钮_关闭, &QToolButton::clicked, this, [] { endProgram(); });
     connect(m_ui->图形按钮_最小化, &QToolButton::clicked, this, &QWidget::showMinimized);
@@ -162,6 +167,12 @@ void MainWindow::runLayoutStep()
 
 void MainWindow::maximise()
 {
+    m_normalGeometry = geometry();
+    // Without a window manager nobody acts on the maximised state, so the
+    // window takes the screen's free area itself first; a window manager then
+    // maximises it to the same place.
+    if (QScreen *current = screen())
+        setGeometry(current->availableGeometry());
     showMaximized();
     m_ui->图形按钮_最大化->hide();
     m_ui->图形按钮_还原->show();
@@ -170,6 +181,8 @@ void MainWindow::maximise()
 void MainWindow::restore()
 {
     showNormal();
+    if (m_normalGeometry.isValid())
+        setGeometry(m_normalGeometry);
     m_ui->图形按钮_还原->hide();
     m_ui->图形按钮_最大化->show();
 }

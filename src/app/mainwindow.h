@@ -61,6 +61,8 @@ private:
     SearchPage *m_searchPage = nullptr;
     LendingPage *m_lendingPage = nullptr;
     WindowDrag m_drag{this};
+    // Where "restore" puts the window back.
+    QRect m_normalGeometry;
     // Off while the pointer is in an edge zone: a press there resizes.
     bool m_dragAnywhere = true;
 };

@@ -5,7 +5,6 @@
 #include "uifixture.h"
 
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -44,7 +43,7 @@ protected:
         QTest::mouseClick(control<QPushButton>(window, u"按钮登录系统"_s), Qt::LeftButton);
     }
 
-    QPointer<LoginWindow> window;
+    LoginWindow *window = nullptr;
     QLineEdit *passwordBox = nullptr;
     QLineEdit *codeBox = nullptr;
     CodeCanvas *canvas = nullptr;
@@ -82,7 +81,7 @@ TEST_F(LoginWindowTest, EmptyPasswordAsksForItAndNothingElse)
 
 TEST_F(LoginWindowTest, FirstUseResetsToTheDefaultPasswordWhichThenOpens)
 {
-    QSignalSpy accepted(window.data(), &LoginWindow::loginAccepted);
+    QSignalSpy accepted(window, &LoginWindow::loginAccepted);
     show();
     const QString code = state.verificationCode;
     attempt(u"whatever"_s, code);
@@ -124,7 +123,7 @@ TEST_F(LoginWindowTest, FifthWrongPasswordEndsTheProgramAfterItsMessage)
 TEST_F(LoginWindowTest, FourWrongPasswordsThenTheRightOneOpens)
 {
     storePassword(u"quill"_s);
-    QSignalSpy accepted(window.data(), &LoginWindow::loginAccepted);
+    QSignalSpy accepted(window, &LoginWindow::loginAccepted);
     show();
     for (int i = 0; i < 4; ++i)
         attempt(u"x"_s, u"bad"_s);
@@ -137,7 +136,7 @@ TEST_F(LoginWindowTest, FourWrongPasswordsThenTheRightOneOpens)
 TEST_F(LoginWindowTest, CodeInTheWrongCaseGivesANewCode)
 {
     storePassword(u"quill"_s);
-    QSignalSpy accepted(window.data(), &LoginWindow::loginAccepted);
+    QSignalSpy accepted(window, &LoginWindow::loginAccepted);
     show();
     const QString code = state.verificationCode;
     attempt(u"quill"_s, code.toLower());
@@ -158,7 +157,7 @@ TEST_F(LoginWindowTest, CodeInTheWrongCaseGivesANewCode)
 TEST_F(LoginWindowTest, UserNameBoxHasNoEffect)
 {
     storePassword(u"quill"_s);
-    QSignalSpy accepted(window.data(), &LoginWindow::loginAccepted);
+    QSignalSpy accepted(window, &LoginWindow::loginAccepted);
     show();
     control<QLineEdit>(window, u"编辑框name"_s)->setText(u"someone"_s);
     attempt(u"quill"_s, state.verificationCode);
@@ -186,6 +185,21 @@ TEST_F(LoginWindowTest, DraggingTheBackgroundMovesTheWindow)
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 30));
     EXPECT_EQ(window->pos(), start + QPoint(30, 20));
     EXPECT_EQ(window->size(), QSize(380, 250));
+
+    // The title and the captions drag it too; the picture buttons do not.
+    for (const QPoint at : {QPoint(100, 10), QPoint(20, 60)}) {
+        const QPoint before = window->pos();
+        QTest::mousePress(handle, Qt::LeftButton, {}, at);
+        QTest::mouseMove(handle, at + QPoint(5, 5));
+        // Released where the pointer is: the window moved under it.
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+        EXPECT_EQ(window->pos(), before + QPoint(5, 5)) << at.x() << "," << at.y();
+    }
+    const QPoint before = window->pos();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(320, 10));
+    QTest::mouseMove(handle, QPoint(330, 12));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(330, 12));
+    EXPECT_EQ(window->pos(), before);
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -63,8 +62,11 @@ protected:
 TEST_F(MainWindowTest, SetUpAfterLoginReplacesTheLoginWindow)
 {
     storePassword(u"quill"_s);
-    QPointer<LoginWindow> login = new LoginWindow(state, dialogs, passwordFile, random);
+    auto *login = new LoginWindow(state, dialogs, passwordFile, random);
     QObject::connect(login, &LoginWindow::loginAccepted, login, [&] { open(login); });
+    bool loginDestroyed = false;
+    QObject watcher;
+    QObject::connect(login, &QObject::destroyed, &watcher, [&] { loginDestroyed = true; });
     login->show();
     for (int i = 0; i < 2; ++i) {
         control<QLineEdit>(login, u"编辑框pass"_s)->setText(u"wrong"_s);
@@ -75,9 +77,9 @@ TEST_F(MainWindowTest, SetUpAfterLoginReplacesTheLoginWindow)
     QTest::mouseClick(control<QPushButton>(login, u"按钮登录系统"_s), Qt::LeftButton);
     ASSERT_NE(window, nullptr);
 
-    EXPECT_TRUE(login->isHidden());
+    EXPECT_FALSE(login->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(login.isNull());
+    EXPECT_TRUE(loginDestroyed);
 
     EXPECT_EQ(tabs->currentIndex(), 6);
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), u"借书还书"_s);
@@ -120,6 +122,8 @@ TEST_F(MainWindowTest, ZoneTrackingSetsPointerAndZoneOnTheBackgroundOnly)
         // (QTest reads the point (0, 0) as "the window's centre".)
         {{1, 1}, u"左上角"_s, Qt::SizeFDiagCursor},
         {{400, 3}, u"上"_s, Qt::SizeVerCursor},
+        {{100, 40}, {}, Qt::ArrowCursor},
+        {{100, 3}, u"上"_s, Qt::SizeVerCursor}, // over the title
         {{793, 40}, {}, Qt::ArrowCursor},
         {{799, 40}, u"右"_s, Qt::SizeHorCursor},
         {{799, 599}, u"右下角"_s, Qt::SizeFDiagCursor},
@@ -174,6 +178,14 @@ TEST_F(MainWindowTest, PressAfterLeavingAZoneMovesTheWindow)
     moveTo(local({440, 50}, start));
     release(local({440, 50}, start));
     EXPECT_EQ(window->geometry(), QRect(start + QPoint(40, 20), QSize(800, 600)));
+
+    // The title drags the window as the background does.
+    const QPoint moved = window->pos();
+    moveTo({100, 20});
+    press({100, 20});
+    moveTo({110, 25});
+    release(local({110, 25}, moved));
+    EXPECT_EQ(window->geometry(), QRect(moved + QPoint(10, 5), QSize(800, 600)));
 }
 
 TEST_F(MainWindowTest, LayoutStepKeepsTheMinimumAndCentresTheTabs)
