@@ -1,12 +1,12 @@
 // Book search, browsing, the reader list and the backup over a library of
 // 100,000 books and 5,000 readers.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "synthetic.h"
 
 #include "app/appstate.h"
 #include "catalogue/booksearch.h"
 #include "common/clock.h"
-#include "common/dialogs.h"
 #include "readers/readerregister.h"
 #include "store/backup.h"
 #include "store/schema.h"
@@ -19,13 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-class NoDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &, const QString &, MessageIcon) override {}
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-};
 
 // Keeps the rows as a page's model would, so the cost of handing them over
 // is measured too.
@@ -41,7 +34,7 @@ public:
 std::vector<BenchResult> catalogueCases(const BenchContext &context)
 {
     AppState state;
-    NoDialogs dialogs;
+    BenchDialogs dialogs;
     SystemClock clock;
     if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
         return {{u"catalogue set-up"_s, -1, 0, {}}};

@@ -1,12 +1,12 @@
 // Lending, returning and the loan enquiry over 100,000 books, 5,000 readers
 // and 200,000 report rows, without indexes, as the tables are defined.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "synthetic.h"
 
 #include "app/appstate.h"
 #include "circulation/circulation.h"
 #include "common/clock.h"
-#include "common/dialogs.h"
 #include "store/schema.h"
 #include "store/tablecheck.h"
 
@@ -15,14 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-class CountingDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &, const QString &, MessageIcon) override { ++notices; }
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-    int notices = 0;
-};
 
 class NoView final : public CirculationView
 {
@@ -36,7 +28,7 @@ public:
 std::vector<BenchResult> circulationCases(const BenchContext &context)
 {
     AppState state;
-    CountingDialogs dialogs;
+    BenchDialogs dialogs;
     if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
         return {{u"circulation set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;

@@ -1,6 +1,7 @@
 // The pages as the librarian uses them: a click, the query, and the rows
 // drawn into the list, over 100,000 books, 5,000 readers and 50,000 report
 // rows of one year.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "synthetic.h"
 
@@ -9,7 +10,6 @@
 #include "app/passwordfile.h"
 #include "catalogue/searchpage.h"
 #include "common/clock.h"
-#include "common/dialogs.h"
 #include "readers/readerspage.h"
 #include "reports/reportpage.h"
 #include "store/schema.h"
@@ -25,13 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-class NoDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &, const QString &, MessageIcon) override {}
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-};
 
 int rows(const QWidget *page, const QString &list)
 {
@@ -41,7 +34,7 @@ int rows(const QWidget *page, const QString &list)
 std::vector<BenchResult> pageCases(const BenchContext &context)
 {
     AppState state;
-    NoDialogs dialogs;
+    BenchDialogs dialogs;
     SystemClock clock;
     PasswordFile passwordFile(context.folder + u"/stzy.ini"_s);
     PageServices services{state, dialogs, clock, passwordFile};

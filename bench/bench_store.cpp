@@ -1,8 +1,8 @@
 // Data store: creating the tables and filling the catalogue.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "synthetic.h"
 
-#include "common/dialogs.h"
 #include "store/database.h"
 #include "store/tablecheck.h"
 
@@ -13,18 +13,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-class NoDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &, const QString &, MessageIcon) override {}
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-};
 
 std::vector<BenchResult> storeCases(const BenchContext &context)
 {
     const QString path = context.folder + u"/inserts.sdb"_s;
-    NoDialogs dialogs;
+    BenchDialogs dialogs;
     const double ms = medianMs(
         3, [&] { QFile::remove(path); },
         [&] {

@@ -1,12 +1,12 @@
 // Imports and exports through the workbook link: 20,000 books each way and
 // 5,000 readers into a table of 5,000.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "synthetic.h"
 
 #include "app/appstate.h"
 #include "catalogue/booktransfer.h"
 #include "common/clock.h"
-#include "common/dialogs.h"
 #include "common/statusview.h"
 #include "readers/readertransfer.h"
 #include "reports/lendingreport.h"
@@ -22,16 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-// Confirms, picks the file it is told and counts what it is shown.
-class ScriptDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &text, const QString &, MessageIcon) override { last = text; }
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return file; }
-    QString file;
-    QString last;
-};
 
 class NoStatus final : public StatusView
 {
@@ -60,7 +50,7 @@ bool writeBookWorkbook(const QString &path, int count, SyntheticLibrary &library
 std::vector<BenchResult> transferCases(const BenchContext &context)
 {
     AppState state;
-    ScriptDialogs dialogs;
+    BenchDialogs dialogs;
     ManualClock clock(QDateTime(QDate(2016, 3, 21), QTime(8, 0)));
     NoStatus status;
     if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
@@ -90,7 +80,7 @@ std::vector<BenchResult> transferCases(const BenchContext &context)
                            context.runs, [] {},
                            [&] {
                                exportBooks(state, dialogs, status);
-                               return dialogs.last == u"导出图书数据成功！"_s;
+                               return dialogs.lastNotice == u"导出图书数据成功！"_s;
                            }),
                        1000,
                        {}});
