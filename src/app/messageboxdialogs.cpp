@@ -43,7 +43,9 @@ bool MessageBoxDialogs::confirm(const QString &text, const QString &title)
 QString MessageBoxDialogs::chooseFile(FileChoiceMode mode, const QString &initialFolder)
 {
     QFileDialog dialog(m_parent);
-    dialog.setNameFilter(u"Excel文件（*.xls）(*.xls)"_s);
+    // Shown as "Excel文件（*.xls）"; the pattern in brackets is Qt's own syntax.
+    dialog.setNameFilter(u"Excel文件（*.xls） (*.xls)"_s);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDefaultSuffix(u"xls"_s);
     dialog.setDirectory(initialFolder);
     if (mode == FileChoiceMode::Open) {
