@@ -4,8 +4,6 @@
 #include "workbook/biffwriter.h"
 #include "workbook/workbookfile.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <set>
 
