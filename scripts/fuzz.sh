@@ -21,6 +21,21 @@ mkdir -p "$corpus" "$root/fuzz/regressions"
 # Seeds: the fixtures, the templates and the regressions.
 cp -n "$root"/tests/data/*.xls "$root"/src/workbook/templates/*.xls "$corpus"/ 2>/dev/null || true
 cp -n "$root"/fuzz/regressions/* "$corpus"/ 2>/dev/null || true
+# The fixtures' Workbook streams on their own, which the target reads as
+# bare streams.
+/usr/bin/python3 - "$corpus" "$root"/tests/data/*.xls <<'PY' || true
+import sys, xlrd.compdoc
+for path in sys.argv[2:]:
+    try:
+        with open(path, 'rb') as f:
+            stream = xlrd.compdoc.CompDoc(f.read()).get_named_stream('Workbook')
+    except Exception:
+        continue
+    if stream:
+        name = path.rsplit('/', 1)[-1] + '.stream'
+        with open(sys.argv[1] + '/' + name, 'wb') as out:
+            out.write(stream)
+PY
 
 cd "$build"
 exec nice -n 10 ./fuzz/workbook_fuzzer -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -28,12 +28,14 @@ bool fitsLatin1(QStringView text)
 
 void appendChars(QByteArray &out, QStringView text, bool wide)
 {
-    if (wide) {
-        for (const QChar c : text)
-            appendU16(out, c.unicode());
-    } else {
-        for (const QChar c : text)
-            out.append(char(c.unicode()));
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * (wide ? 2 : 1));
+    char *target = out.data() + start;
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        *target++ = char(unit & 0xFF);
+        if (wide)
+            *target++ = char(unit >> 8);
     }
 }
 
@@ -182,6 +184,7 @@ QByteArray buildTextWorkbookStream(const QString &sheetName, const std::vector<T
 {
     std::vector<QString> strings;
     QHash<QString, quint32> index;
+    index.reserve(qsizetype(cells.size()));
     std::vector<quint32> cellStrings;
     cellStrings.reserve(cells.size());
     quint32 references = 0;
@@ -228,12 +231,16 @@ QByteArray buildTextWorkbookStream(const QString &sheetName, const std::vector<T
     for (size_t i = 0; i < cells.size(); ++i) {
         if (cells[i].text.isEmpty())
             continue;
-        appendU16(out, record::kLabelSst);
-        appendU16(out, 10);
-        appendU16(out, quint16(cells[i].row));
-        appendU16(out, cells[i].column);
-        appendU16(out, kCellXf);
-        appendU32(out, cellStrings[i]);
+        char label[14];
+        const quint16 fields[] = {record::kLabelSst, 10, quint16(cells[i].row), cells[i].column,
+                                  kCellXf};
+        for (int f = 0; f < 5; ++f) {
+            label[2 * f] = char(fields[f] & 0xFF);
+            label[2 * f + 1] = char(fields[f] >> 8);
+        }
+        for (int b = 0; b < 4; ++b)
+            label[10 + b] = char((cellStrings[i] >> (8 * b)) & 0xFF);
+        out.append(label, sizeof label);
     }
 
     data.clear();

@@ -3,8 +3,6 @@
 #include "common/datetimetext.h"
 #include "workbook/cellformat.h"
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace songtao::xls {
@@ -87,26 +85,6 @@ bool SheetData::isEmptyText(const Cell &cell) const
     default:
         return false;
     }
-}
-
-size_t SheetData::firstCellOfRow(quint32 row) const
-{
-    const auto it = std::lower_bound(cells.begin(), cells.end(), row,
-                                     [](const Cell &cell, quint32 r) { return cell.row < r; });
-    if (it == cells.end() || it->row != row)
-        return cells.size();
-    return size_t(it - cells.begin());
-}
-
-const Cell *SheetData::find(quint32 row, quint16 column) const
-{
-    const auto it = std::lower_bound(cells.begin(), cells.end(), std::pair(row, column),
-                                     [](const Cell &cell, std::pair<quint32, quint16> key) {
-                                         return std::pair(cell.row, cell.column) < key;
-                                     });
-    if (it == cells.end() || it->row != row || it->column != column)
-        return nullptr;
-    return &*it;
 }
 
 } // namespace songtao::xls

@@ -39,11 +39,6 @@ struct SheetData
     QString previewText(const Cell &cell) const;
     // True when the cell reads as the empty text.
     bool isEmptyText(const Cell &cell) const;
-
-    // Index of the first cell of `row`, or cells.size() when it has none.
-    size_t firstCellOfRow(quint32 row) const;
-    // The cell at row and column, or nullptr.
-    const Cell *find(quint32 row, quint16 column) const;
 };
 
 } // namespace songtao::xls

@@ -4,8 +4,6 @@
 #include "workbook/biffwriter.h"
 #include "workbook/workbookfile.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <set>
 
@@ -17,10 +15,18 @@ using xls::SheetData;
 
 struct WorkbookLink::Connection
 {
+    Connection(const QString &file, xls::BiffWorkbook workbook)
+        : path(file), book(std::move(workbook)), sheets(book.sheets().size()),
+          nextRow(book.sheets().size(), 0), headings(book.sheets().size())
+    {}
+
     QString path;
     xls::BiffWorkbook book;
     std::vector<std::shared_ptr<SheetData>> sheets; // read on first use
     std::vector<quint32> nextRow;                    // per sheet, after inserts
+    std::vector<std::optional<QHash<QString, quint16>>> headings; // per sheet, on first use
+    QString lastSheetName;                           // the last name looked up ...
+    int lastSheet = -1;                              // ... and what it found
     int dirtySheet = -1;                             // the sheet with unwritten rows
 };
 
@@ -97,10 +103,7 @@ bool WorkbookLink::connect(const QString &path)
     auto book = xls::BiffWorkbook::fromFile(readWorkbookFile(path));
     if (!book)
         return false;
-    auto connection = std::make_unique<Connection>(Connection{path, std::move(*book), {}, {}, -1});
-    connection->sheets.resize(connection->book.sheets().size());
-    connection->nextRow.resize(connection->book.sheets().size(), 0);
-    m_connection = std::move(connection);
+    m_connection = std::make_unique<Connection>(path, std::move(*book));
     return true;
 }
 
@@ -118,7 +121,12 @@ std::shared_ptr<SheetData> WorkbookLink::sheet(const QString &name, int *index)
 {
     if (!m_connection)
         return nullptr;
-    const int found = m_connection->book.findWorksheet(name);
+    // An export names the same sheet in every insert: skip the search then.
+    if (name != m_connection->lastSheetName) {
+        m_connection->lastSheetName = name;
+        m_connection->lastSheet = m_connection->book.findWorksheet(name);
+    }
+    const int found = m_connection->lastSheet;
     if (found < 0)
         return nullptr;
     auto &cached = m_connection->sheets[size_t(found)];
@@ -171,7 +179,10 @@ bool WorkbookLink::insertRow(const QString &sheetName,
     if (m_connection->book.sheets().size() != 1 || !data->textOnly)
         return refuse();
 
-    const QHash<QString, quint16> headings = headingsOf(*data);
+    auto &cachedHeadings = m_connection->headings[size_t(index)];
+    if (!cachedHeadings) // row 1 never changes: inserts go below it
+        cachedHeadings = headingsOf(*data);
+    const QHash<QString, quint16> &headings = *cachedHeadings;
     std::vector<std::pair<quint16, QString>> values;
     values.reserve(size_t(namedValues.size()));
     for (const auto &[name, value] : namedValues) {
