@@ -187,6 +187,10 @@ std::optional<SheetData> BiffWorkbook::readSheet(int index) const
     sheet.date1904 = m_date1904;
     sheet.sharedStrings = m_sharedStrings;
     std::vector<Cell> &cells = sheet.cells;
+    // A cell record takes 14 bytes or more: enough room for most sheets
+    // without regrowing, never more than the stream could hold.
+    cells.reserve(std::min<size_t>(size_t(m_stream.size() - qsizetype(info.offset)) / 14,
+                                   size_t(1) << 22));
 
     const auto isDate = [this](quint16 xf) { return xf < m_xfIsDate.size() && m_xfIsDate[xf]; };
     const auto addNumber = [&](quint16 row, quint16 column, quint16 xf, double value) {
