@@ -28,7 +28,10 @@ QString Circulation::lookUpTitle(const QString &bookNumber)
 {
     RecordSet &records = m_state.recordSet;
     QString title;
-    if (records.query(u"select * from 图书数据 where 图书编号 = ?"_s, {bookNumber}) && records.step())
+    // Only the first matching row counts; without an index the scan can at
+    // least stop there.
+    if (records.query(u"select * from 图书数据 where 图书编号 = ? limit 1"_s, {bookNumber})
+        && records.step())
         title = records.readColumn(u"书名"_s);
     records.close();
     return title;
@@ -41,7 +44,7 @@ LentStatus Circulation::checkAvailability(const QString &bookNumber)
         return LentStatus::Missing;
 
     RecordSet &records = m_state.recordSet;
-    if (!records.query(u"select * from 借出数据 where 图书编号 = ?"_s, {bookNumber}))
+    if (!records.query(u"select * from 借出数据 where 图书编号 = ? limit 1"_s, {bookNumber}))
         return LentStatus::Missing;
     LentStatus status = LentStatus::NeverLent;
     if (records.step()) {

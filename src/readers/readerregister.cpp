@@ -9,7 +9,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao {
 namespace {
 
-const QString kSelectByCard = u"select * from 读者数据 where 借书证号 = ?"_s;
+// Only the first row of a card number counts.
+const QString kSelectByCard = u"select * from 读者数据 where 借书证号 = ? limit 1"_s;
 const QString kNoLoans = u"0"_s;
 
 ReaderRecord readRecord(const RecordSet &records)
