@@ -72,6 +72,7 @@ bool Database::close()
     if (m_connection == nullptr)
         return true;
     clearStatementCache();
+    m_transactionBegun = false;
     // close_v2 keeps the connection alive for a record set that still holds
     // a statement; that statement learns of the close on its next use.
     const bool closed = sqlite3_close_v2(m_connection) == SQLITE_OK;
@@ -126,6 +127,10 @@ bool Database::execute(const QString &statement, const QStringList &values)
 {
     if (m_connection == nullptr || statement.trimmed().isEmpty())
         return fail();
+    if (m_transactionBegun && !inTransaction()) {
+        m_lastError = u"the transaction was rolled back by SQLite"_s;
+        return false;
+    }
     sqlite3_stmt *prepared = cachedStatement(statement);
     if (prepared == nullptr)
         return fail();
@@ -146,16 +151,26 @@ bool Database::execute(const QString &statement, const QStringList &values)
 
 bool Database::beginTransaction()
 {
-    return execute(u"BEGIN TRANSACTION "_s);
+    if (inTransaction())
+        return false;
+    m_transactionBegun = false;
+    m_transactionBegun = execute(u"BEGIN TRANSACTION "_s);
+    return m_transactionBegun;
 }
 
 bool Database::commitTransaction()
 {
-    return execute(u"COMMIT TRANSACTION "_s);
+    // A failed commit normally keeps the transaction open for the caller to
+    // roll back; one that SQLite rolled back already is over either way.
+    const bool committed = execute(u"COMMIT TRANSACTION "_s);
+    if (committed || !inTransaction())
+        m_transactionBegun = false;
+    return committed;
 }
 
 bool Database::rollbackTransaction()
 {
+    m_transactionBegun = false;
     if (!inTransaction())
         return true;
     return execute(u"ROLLBACK TRANSACTION "_s);
