@@ -12,8 +12,24 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao {
 
 namespace {
+
 constexpr int kStatementCacheLimit = 64;
+
+// SQLite's quick check: every page and record well formed (indexes, which
+// the library's tables never have, are not compared with their tables).
+bool isSound(sqlite3 *connection)
+{
+    sqlite3_stmt *check = nullptr;
+    bool sound = sqlite3_prepare_v2(connection, "PRAGMA quick_check(1)", -1, &check, nullptr)
+                     == SQLITE_OK
+                 && sqlite3_step(check) == SQLITE_ROW
+                 && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok")
+                        == 0;
+    sqlite3_finalize(check);
+    return sound;
 }
+
+} // namespace
 
 bool bindTextValues(sqlite3_stmt *statement, const QStringList &values)
 {
@@ -54,11 +70,11 @@ bool Database::open(const QString &path, bool createIfMissing)
         sqlite3_close_v2(connection);
         return false;
     }
-    // A file that is not a database (or is damaged at the header) opens
-    // lazily; reading the schema now turns that into a failed opening.
-    if (sqlite3_exec(connection, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr)
-            != SQLITE_OK
-        || !registerGbkLike(connection)) {
+    // A file that is not a database, or is damaged at the header or inside,
+    // opens lazily; checking it now turns that into a failed opening, so
+    // that nothing is ever written into a damaged file to spread the damage.
+    // (About 0.1 s for a 50 MB file.)
+    if (!isSound(connection) || !registerGbkLike(connection)) {
         m_lastError = QString::fromUtf8(sqlite3_errmsg(connection));
         sqlite3_close_v2(connection);
         return false;
