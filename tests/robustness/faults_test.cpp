@@ -14,6 +14,7 @@
 #include "store/schema.h"
 #include "store/tablecheck.h"
 #include "support/transferfixture.h"
+#include "workbook/workbooklink.h"
 
 #include <QDir>
 #include <QFile>
@@ -292,6 +293,27 @@ TEST_F(Faults, AFullDiskDuringABookImportKeepsNoneOfItsRows)
     state.closeData();
     EXPECT_EQ(integrity(databaseFilePath()), u"ok"_s);
     overrideProgramFolder(folder.path());
+}
+
+TEST_F(Faults, AnExportThatNoLongerFitsIsAFailureAndLeavesTheBareTemplate)
+{
+    makeLibrary(20000);
+    ASSERT_EQ(openLibrary(), 0);
+    // Room for the template, not for 20,000 rows.
+    test::SmallDisk disk(256 << 10);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const QString path = disk.file(u"图书.xls"_s);
+    dialogs.answerFileChoices({path});
+    exportBooks(state, dialogs, status);
+    EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"导出数据失败！"_s});
+    WorkbookLink written;
+    ASSERT_TRUE(written.connect(path));
+    const std::optional<SheetRows> rows = written.rowsWhereNotEmpty(u"Sheet1"_s, u"图书编号"_s);
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_EQ(rows->count(), 0);
+    EXPECT_EQ(state.database.queryInteger(u"select count(*) from 图书数据"_s), 20000);
+    EXPECT_FALSE(state.database.inTransaction());
 }
 
 TEST_F(Faults, AFullDiskRefusesEveryWriteAndLosesNothing)
