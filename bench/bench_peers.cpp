@@ -100,8 +100,10 @@ void searchPeers(const BenchContext &context, AppState &state, std::vector<Bench
     };
     const QString like = u"select * from 图书数据 where 书名 like '%%1%'"_s;
     // Bytes compared as bytes: the built-in LIKE reads GBK as UTF-8.
-    const QString bytes = u"select * from 图书数据 where instr(cast(书名 as blob), cast('%1' as blob)) > 0"_s;
-    for (const Query &query : {Query{u"1,000"_s, u"琅琊"_s, 1000}, Query{u"100,000"_s, u"%"_s, 100000}}) {
+    const QString bytes =
+        u"select * from 图书数据 where instr(cast(书名 as blob), cast('%1' as blob)) > 0"_s;
+    const Query queries[] = {{u"1,000"_s, u"琅琊"_s, 1000}, {u"100,000"_s, u"%"_s, 100000}};
+    for (const Query &query : queries) {
         const double ours = medianMs(
             context.runs, [] {},
             [&] {
@@ -177,7 +179,8 @@ void workbookPeers(const BenchContext &context, std::vector<BenchResult> &result
         const ChildRun run = runChild(python, {script, books}, {}, {}, out);
         QFile file(out);
         const QList<QByteArray> printed =
-            file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().split(' ') : QList<QByteArray>{};
+            file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().split(' ')
+                                           : QList<QByteArray>{};
         if (run.exitCode != 0 || printed.size() != 2 || printed[0].toInt() != kSheetRows) {
             inside.clear();
             break;
@@ -228,7 +231,8 @@ std::vector<BenchResult> peerCases(const BenchContext &context)
 {
     AppState state;
     NoDialogs dialogs;
-    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
+    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath())
+        != 0)
         return {{u"peers set-up"_s, -1, 0, {}}};
     // The catalogue of the search cases: 1,000 of 100,000 titles carry 琅琊.
     SyntheticLibrary library;
@@ -237,7 +241,8 @@ std::vector<BenchResult> peerCases(const BenchContext &context)
     for (int i = 99001; i <= 100000; ++i) {
         QStringList row = library.bookRow(i);
         row[5] = library.title() + u"琅琊"_s + library.title();
-        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, row);
+        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
+                               row);
     }
     if (!state.database.commitTransaction())
         return {{u"peers set-up"_s, -1, 0, {}}};

@@ -43,7 +43,8 @@ std::vector<BenchResult> startupCases(const BenchContext &context)
     for (int i = 0; i < context.runs; ++i) {
         const ChildRun run = runChild(program, {}, environment, {}, printed);
         QFile file(printed);
-        const QByteArray line = file.open(QIODevice::ReadOnly) ? file.readAll().simplified() : QByteArray();
+        const QByteArray line =
+            file.open(QIODevice::ReadOnly) ? file.readAll().simplified() : QByteArray();
         // "VmHWM: 30000 kB"
         const QList<QByteArray> words = line.split(' ');
         if (!run.started || run.exitCode != 0 || words.size() != 3)
@@ -78,7 +79,8 @@ std::vector<BenchResult> openingCases(const BenchContext &context)
         if (ensureLibraryTables(database, dialogs, fields, databaseFilePath()) != 0
             || !library.addBooks(database, 100000) || !library.addReaders(database, 5000))
             return {{u"opening set-up"_s, -1, 0, {}}};
-        for (int round = 0; QFileInfo(databaseFilePath()).size() < 50'000'000 && round < 10; ++round) {
+        for (int round = 0; QFileInfo(databaseFilePath()).size() < 50'000'000 && round < 10;
+             ++round) {
             if (!library.addReportRows(database, 100000, 100000))
                 return {{u"opening set-up"_s, -1, 0, {}}};
         }

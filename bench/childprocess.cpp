@@ -43,7 +43,8 @@ ChildRun runChild(const QString &program, const QStringList &arguments,
         envp.push_back(entry.data());
     envp.push_back(nullptr);
 
-    const QByteArray input = inputPath.isEmpty() ? QByteArray("/dev/null") : inputPath.toLocal8Bit();
+    const QByteArray input =
+        inputPath.isEmpty() ? QByteArray("/dev/null") : inputPath.toLocal8Bit();
     const QByteArray output =
         outputPath.isEmpty() ? QByteArray("/dev/null") : outputPath.toLocal8Bit();
     posix_spawn_file_actions_t actions;

@@ -46,8 +46,8 @@ TEST_F(HostileReaders, AddedViewedAndDeletedExactly)
         type(u"编辑框_姓名"_s, text);
         type(u"编辑框_借书证号_添加"_s, text);
         click(u"按钮_添加读者"_s);
-        EXPECT_EQ(tableRows(kReaderTable),
-                  (QStringList{bystander, QStringList{text, text, text, u"0"_s, u"0"_s, u"0"_s}.join(u'|')}));
+        const QString added = QStringList{text, text, text, u"0"_s, u"0"_s, u"0"_s}.join(u'|');
+        EXPECT_EQ(tableRows(kReaderTable), (QStringList{bystander, added}));
         EXPECT_TRUE(rowTexts(u"超级列表框_显示读者信息"_s, 3).contains(text));
 
         type(u"编辑框_班别"_s, {});
@@ -163,15 +163,16 @@ TEST_F(HostileSearch, ThePageSizeBoxReadsTheNumberItStartsWith)
     {
         QString text;
         int rows; // 0: refused
-    } cases[] = {{u"100%"_s, 100}, {u"１２３４５"_s, 120}, {u"1,000"_s, 1},   {u"O'Brien"_s, 0},
-                 {u"a_b"_s, 0},    {u"甲|乙"_s, 0},        {u"𠀀😀"_s, 0},     {QString(1000, u'9'), 120},
-                 {u"-5"_s, 0}};
+    } cases[] = {{u"100%"_s, 100}, {u"１２３４５"_s, 120}, {u"1,000"_s, 1},
+                 {u"O'Brien"_s, 0}, {u"a_b"_s, 0},         {u"甲|乙"_s, 0},
+                 {u"𠀀😀"_s, 0},     {QString(1000, u'9'), 120}, {u"-5"_s, 0}};
     for (const auto &[text, rows] : cases) {
         dialogs.clear();
         type(u"编辑框_每页行数"_s, text);
         search(SearchKind::AllBooks, {});
         if (rows == 0) {
-            EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"请输入大于0的数"_s}) << text.toStdString();
+            EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"请输入大于0的数"_s})
+                << text.toStdString();
         } else {
             EXPECT_EQ(dialogs.noticeTexts(), QStringList{}) << text.toStdString();
             EXPECT_EQ(list(results)->model()->rowCount(), rows) << text.toStdString();
@@ -195,7 +196,8 @@ TEST_F(HostilePasswords, ChangedToAndThenAcceptedAtLogin)
         dialogs.clear();
         test::control<QLineEdit>(&page, u"编辑框_旧密码"_s)->setText(current);
         test::control<QLineEdit>(&page, u"编辑框_新密码"_s)->setText(text);
-        QTest::mouseClick(test::control<QPushButton>(&page, u"按钮_修改登录信息"_s), Qt::LeftButton);
+        QTest::mouseClick(test::control<QPushButton>(&page, u"按钮_修改登录信息"_s),
+                          Qt::LeftButton);
         EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"修改密码成功！"_s});
         current = text;
         EXPECT_EQ(passwordFile.read(), storedPasswordText(current));
