@@ -55,7 +55,9 @@ int importBooks(AppState &state, Dialogs &dialogs, const Clock &clock, const QSt
     const QStringList &columns = bookColumns();
     const QString insert = u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s;
     int imported = 0;
+    int read = 0;
     for (int n = 1; !rows->atEnd(); ++n, rows->next()) {
+        read = n;
         QStringList values;
         values.reserve(columns.size());
         for (const QString &column : columns)
@@ -65,7 +67,10 @@ int importBooks(AppState &state, Dialogs &dialogs, const Clock &clock, const QSt
             ++imported;
         status.showStatus(integerText(n));
     }
-    if (!database.commitTransaction()) {
+    // Rows read of which not one could be stored (a database file that
+    // cannot be written) make a failed import, never a finished one.
+    const bool anyStored = read == 0 || imported > 0;
+    if (!anyStored || !database.commitTransaction()) {
         database.rollbackTransaction();
         const QString failed = u"导入失败，图书数据未能保存，没有导入任何图书！"_s;
         status.showStatus(failed);

@@ -12,8 +12,24 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao {
 
 namespace {
+
 constexpr int kStatementCacheLimit = 64;
+
+// SQLite's quick check: every page and record well formed (indexes, which
+// the library's tables never have, are not compared with their tables).
+bool isSound(sqlite3 *connection)
+{
+    sqlite3_stmt *check = nullptr;
+    bool sound = sqlite3_prepare_v2(connection, "PRAGMA quick_check(1)", -1, &check, nullptr)
+                     == SQLITE_OK
+                 && sqlite3_step(check) == SQLITE_ROW
+                 && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok")
+                        == 0;
+    sqlite3_finalize(check);
+    return sound;
 }
+
+} // namespace
 
 bool bindTextValues(sqlite3_stmt *statement, const QStringList &values)
 {
@@ -54,11 +70,11 @@ bool Database::open(const QString &path, bool createIfMissing)
         sqlite3_close_v2(connection);
         return false;
     }
-    // A file that is not a database (or is damaged at the header) opens
-    // lazily; reading the schema now turns that into a failed opening.
-    if (sqlite3_exec(connection, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr)
-            != SQLITE_OK
-        || !registerGbkLike(connection)) {
+    // A file that is not a database, or is damaged at the header or inside,
+    // opens lazily; checking it now turns that into a failed opening, so
+    // that nothing is ever written into a damaged file to spread the damage.
+    // (About 0.1 s for a 50 MB file.)
+    if (!isSound(connection) || !registerGbkLike(connection)) {
         m_lastError = QString::fromUtf8(sqlite3_errmsg(connection));
         sqlite3_close_v2(connection);
         return false;
@@ -72,6 +88,7 @@ bool Database::close()
     if (m_connection == nullptr)
         return true;
     clearStatementCache();
+    m_transactionBegun = false;
     // close_v2 keeps the connection alive for a record set that still holds
     // a statement; that statement learns of the close on its next use.
     const bool closed = sqlite3_close_v2(m_connection) == SQLITE_OK;
@@ -126,6 +143,10 @@ bool Database::execute(const QString &statement, const QStringList &values)
 {
     if (m_connection == nullptr || statement.trimmed().isEmpty())
         return fail();
+    if (m_transactionBegun && !inTransaction()) {
+        m_lastError = u"the transaction was rolled back by SQLite"_s;
+        return false;
+    }
     sqlite3_stmt *prepared = cachedStatement(statement);
     if (prepared == nullptr)
         return fail();
@@ -146,16 +167,26 @@ bool Database::execute(const QString &statement, const QStringList &values)
 
 bool Database::beginTransaction()
 {
-    return execute(u"BEGIN TRANSACTION "_s);
+    if (inTransaction())
+        return false;
+    m_transactionBegun = false;
+    m_transactionBegun = execute(u"BEGIN TRANSACTION "_s);
+    return m_transactionBegun;
 }
 
 bool Database::commitTransaction()
 {
-    return execute(u"COMMIT TRANSACTION "_s);
+    // A failed commit normally keeps the transaction open for the caller to
+    // roll back; one that SQLite rolled back already is over either way.
+    const bool committed = execute(u"COMMIT TRANSACTION "_s);
+    if (committed || !inTransaction())
+        m_transactionBegun = false;
+    return committed;
 }
 
 bool Database::rollbackTransaction()
 {
+    m_transactionBegun = false;
     if (!inTransaction())
         return true;
     return execute(u"ROLLBACK TRANSACTION "_s);

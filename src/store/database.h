@@ -33,7 +33,10 @@ public:
     bool close();
 
     // One statement that returns no rows. An update or delete matching no row
-    // still succeeds; an empty statement or a closed database fails.
+    // still succeeds; an empty statement or a closed database fails, and so
+    // does every statement after SQLite rolled back a transaction of ours on
+    // its own (a full disk, an I/O error): run outside it, it would last
+    // alone, and the all-or-nothing of the transaction would be gone.
     bool execute(const QString &statement, const QStringList &values = {});
 
     // A deferred transaction; fails while one is already open.
@@ -68,6 +71,8 @@ private:
     // keeps a 20,000-row import well under a second.
     QHash<QString, sqlite3_stmt *> m_statements;
     QString m_lastError;
+    // Set by beginTransaction(), cleared when it is committed or rolled back.
+    bool m_transactionBegun = false;
 };
 
 // Binds `values` in order as GBK text; false when the counts do not agree.

@@ -118,6 +118,25 @@ TEST_F(BookTransferTest, AFailedCommitIsReportedAsNothingImported)
     EXPECT_TRUE(tableRows(kBookTable).isEmpty());
 }
 
+TEST_F(BookTransferTest, AnImportThatCouldStoreNoRowIsAFailure)
+{
+    // Every insert refused, as by a database file that cannot be written.
+    writeWorkbook(workbook(u"books.xls"_s), u"Sheet1"_s, {u"图书编号"_s}, {{u"A1"_s}, {u"A2"_s}});
+    ASSERT_TRUE(state.database.execute(u"CREATE TRIGGER refuse BEFORE INSERT ON 图书数据 "
+                                       u"BEGIN SELECT RAISE(ABORT, 'x'); END"_s));
+    EXPECT_EQ(import(workbook(u"books.xls"_s)), 0);
+    EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"导入失败，图书数据未能保存，没有导入任何图书！"_s});
+    EXPECT_EQ(status.statuses.constLast(), u"导入失败，图书数据未能保存，没有导入任何图书！"_s);
+    EXPECT_FALSE(state.database.inTransaction());
+
+    // A sheet without rows is no failure: there was nothing to store.
+    writeWorkbook(workbook(u"empty.xls"_s), u"Sheet1"_s, {u"图书编号"_s}, {});
+    dialogs.clear();
+    EXPECT_EQ(import(workbook(u"empty.xls"_s)), 0);
+    EXPECT_TRUE(dialogs.noticeTexts().isEmpty());
+    EXPECT_EQ(status.statuses.constLast(), u"导入图书数据结束，耗时 0 秒"_s);
+}
+
 TEST_F(BookTransferTest, ExportReplacesTheFileAndShowsProgress)
 {
     const QString path = workbook(u"export.xls"_s);

@@ -119,6 +119,32 @@ TEST_F(LibraryDatabase, RollbackAndCloseDiscardTheOpenTransaction)
     EXPECT_EQ(count(), 1);
 }
 
+TEST_F(LibraryDatabase, NothingRunsOutsideATransactionThatSQLiteRolledBack)
+{
+    // SQLite ends a transaction on its own on a full disk or an I/O error; a
+    // trigger's RAISE(ROLLBACK) does the same here.
+    ASSERT_TRUE(database.execute(u"CREATE TRIGGER gone BEFORE INSERT ON 借出数据 "
+                                 u"WHEN NEW.借书证号 = 'boom' BEGIN SELECT RAISE(ROLLBACK, 'x'); END"_s));
+    const auto count = [&] { return database.queryInteger(u"select count(*) from 借出数据"_s); };
+    const QString insert = u"insert into 借出数据 values(?,?)"_s;
+    ASSERT_TRUE(database.beginTransaction());
+    ASSERT_TRUE(database.execute(insert, {u"A1"_s, u"1"_s}));
+    EXPECT_FALSE(database.execute(insert, {u"A2"_s, u"boom"_s}));
+    EXPECT_FALSE(database.inTransaction());
+    // The rest of the work would last on its own, without the rows before.
+    EXPECT_FALSE(database.execute(insert, {u"A3"_s, u"3"_s}));
+    EXPECT_FALSE(database.commitTransaction());
+    EXPECT_EQ(count(), 0);
+
+    // Once the transaction is over, the database works as before.
+    EXPECT_TRUE(database.execute(insert, {u"A4"_s, u"4"_s}));
+    ASSERT_TRUE(database.beginTransaction());
+    EXPECT_FALSE(database.beginTransaction());
+    ASSERT_TRUE(database.execute(insert, {u"A5"_s, u"5"_s}));
+    ASSERT_TRUE(database.commitTransaction());
+    EXPECT_EQ(count(), 2);
+}
+
 TEST_F(LibraryDatabase, OpenWithoutCreateNeedsAnExistingFile)
 {
     Database other;
