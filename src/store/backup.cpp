@@ -105,8 +105,10 @@ bool clearTable(ClearTarget target, AppState &state, Dialogs &dialogs, const Clo
     const ClearStep step = clearStep(target);
     if (!dialogs.confirm(step.question, kWarningTitle))
         return false;
-    if (!backupDatabase(clock))
+    if (!backupDatabase(clock)) {
+        dialogs.notify(kBackupFailedText, kNoticeTitle, MessageIcon::Error);
         return false;
+    }
     if (!state.database.deleteAllRows(step.table)) {
         dialogs.notify(step.failure, kNoticeTitle);
         return false;

@@ -23,6 +23,10 @@ bool backupDatabase(const Clock &clock);
 // 数据库*年*月*日*.sdb), by name.
 QStringList listBackups();
 
+// Shown when a backup could not be made: the step it guards does not run,
+// and the librarian learns why rather than seeing nothing happen.
+inline const QString kBackupFailedText = QStringLiteral("备份数据库失败");
+
 enum class ClearTarget { Books, Readers, LentBooks };
 
 // Empties one table after a confirmation and a fresh backup. Shows the

@@ -21,6 +21,8 @@ DataPage::DataPage(PageServices &services, QWidget *parent)
         refreshBackupList();
         if (backedUp)
             m_services.dialogs.notify(u"备份数据库成功"_s, kNoticeTitle);
+        else
+            m_services.dialogs.notify(kBackupFailedText, kNoticeTitle, MessageIcon::Error);
     });
     const auto clearing = [this](ClearTarget target) {
         return [this, target] {

@@ -2,6 +2,7 @@
 #include "store/datapage.h"
 #include "store/schema.h"
 
+#include <QFile>
 #include <QListWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,6 +29,15 @@ TEST_F(DataPageTest, BackupIsListedAndConfirmed)
     EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"备份数据库成功"_s});
     EXPECT_EQ(dialogs.shown().at(0).title, u"提示"_s);
     EXPECT_EQ(backups(), QStringList{folder.path() + u"/数据库2016年3月21日15时40分6秒.sdb"_s});
+
+    // A backup that cannot be made says so; the list is refreshed all the same.
+    state.closeData();
+    ASSERT_TRUE(QFile::remove(databaseFilePath()));
+    dialogs.clear();
+    clock.advanceSeconds(1);
+    click(u"按钮_备份数据库"_s);
+    EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"备份数据库失败"_s});
+    EXPECT_EQ(backups().size(), 1);
 }
 
 TEST_F(DataPageTest, ClearingAsksThenBacksUpAndEmpties)

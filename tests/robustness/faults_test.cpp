@@ -258,10 +258,10 @@ TEST_F(Faults, AReadOnlyFolderRefusesWritesBackupsAndExports)
     EXPECT_EQ(openLibrary(), 0);
     tryEveryWrite();
     EXPECT_EQ(successMessages(), QStringList{});
-    // The book import and the clearing stop at their backup, silently.
+    // The book import and the clearing stop at their backup, and say so.
     EXPECT_EQ(dialogs.noticeTexts(),
-              (QStringList{u"更新读者数据失败"_s, u"更新还书信息失败"_s,
-                           u"共导入 0 个读者信息"_s, u"添加读者表失败"_s}));
+              (QStringList{u"更新读者数据失败"_s, u"更新还书信息失败"_s, u"备份数据库失败"_s,
+                           u"共导入 0 个读者信息"_s, u"添加读者表失败"_s, u"备份数据库失败"_s}));
     EXPECT_TRUE(listBackups().isEmpty());
     EXPECT_FALSE(backupDatabase(clock));
 

@@ -129,14 +129,15 @@ TEST_F(BackupTest, FailedEmptyingShowsTheTablesMessage)
     EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"删除读者数据失败"_s});
     EXPECT_EQ(listBackups().size(), 1);
 
-    // Without a database file no backup can be made: the clearing stops silently.
+    // Without a database file no backup can be made: the clearing stops there.
     state.closeData();
     ASSERT_TRUE(QFile::remove(databaseFilePath()));
     dialogs.clear();
     dialogs.answerConfirmations({true});
     clock.advanceSeconds(1);
     EXPECT_FALSE(clearTable(ClearTarget::LentBooks, state, dialogs, clock));
-    EXPECT_EQ(dialogs.shown().size(), 1); // the confirmation only
+    EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"备份数据库失败"_s});
+    EXPECT_EQ(dialogs.shown().constLast().icon, MessageIcon::Error);
 }
 
 } // namespace
