@@ -19,7 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-
 // Keeps the rows as a page's model would, so the cost of handing them over
 // is measured too.
 class KeepingSink final : public BookListSink
@@ -27,7 +26,7 @@ class KeepingSink final : public BookListSink
 public:
     void clearRows() override { rows.clear(); }
     void appendRow(const BookListRow &row) override { rows.append(row); }
-    void showStatus(const QString &) override {}
+    void showStatus(const QString &) override { }
     QList<BookListRow> rows;
 };
 
@@ -36,17 +35,18 @@ std::vector<BenchResult> catalogueCases(const BenchContext &context)
     AppState state;
     BenchDialogs dialogs;
     SystemClock clock;
-    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
+    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath())
+        != 0)
         return {{u"catalogue set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;
     // 1,000 titles carry a word no other title has, so that search lists exactly 1,000.
-    if (!library.addBooks(state.database, 99000)
-        || !state.database.beginTransaction())
+    if (!library.addBooks(state.database, 99000) || !state.database.beginTransaction())
         return {{u"catalogue set-up"_s, -1, 0, {}}};
     for (int i = 99001; i <= 100000; ++i) {
         QStringList row = library.bookRow(i);
         row[5] = library.title() + u"琅琊"_s + library.title();
-        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, row);
+        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
+                               row);
     }
     if (!state.database.commitTransaction() || !library.addReaders(state.database, 5000))
         return {{u"catalogue set-up"_s, -1, 0, {}}};
@@ -65,7 +65,8 @@ std::vector<BenchResult> catalogueCases(const BenchContext &context)
         results.push_back({name, ms, budget, {}});
     };
     searchCase(u"title search, 1,000 of 100,000 books"_s, SearchKind::Title, u"琅琊"_s, 1000, 150);
-    searchCase(u"title search, 100,000 of 100,000 books"_s, SearchKind::Title, u"%"_s, 100000, 2000);
+    searchCase(u"title search, 100,000 of 100,000 books"_s, SearchKind::Title, u"%"_s, 100000,
+               2000);
     searchCase(u"browse a 500-row page"_s, SearchKind::AllBooks, {}, 500, 50);
 
     results.push_back({u"reader list of 5,000"_s,
@@ -85,9 +86,13 @@ std::vector<BenchResult> catalogueCases(const BenchContext &context)
     }
     ManualClock backupClock(QDateTime(QDate(2016, 3, 21), QTime(8, 0)));
     const double backupMs = medianMs(
-        context.runs, [&] { backupClock.advanceSeconds(1); }, [&] { return backupDatabase(backupClock); });
-    results.push_back({u"backup of a %1 MB database"_s.arg(QFileInfo(databaseFilePath()).size() / 1'000'000),
-                       backupMs, 1000, {}});
+        context.runs, [&] { backupClock.advanceSeconds(1); },
+        [&] { return backupDatabase(backupClock); });
+    results.push_back(
+        {u"backup of a %1 MB database"_s.arg(QFileInfo(databaseFilePath()).size() / 1'000'000),
+         backupMs,
+         1000,
+         {}});
     return results;
 }
 

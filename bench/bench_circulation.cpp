@@ -15,12 +15,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-
 class NoView final : public CirculationView
 {
 public:
-    void showAvailability(const QString &) override {}
-    void showBorrower(const QString &) override {}
+    void showAvailability(const QString &) override { }
+    void showBorrower(const QString &) override { }
     void showLoans(const QString &, const QList<LoanRow> &shown) override { rows = shown.size(); }
     qsizetype rows = 0;
 };
@@ -29,7 +28,8 @@ std::vector<BenchResult> circulationCases(const BenchContext &context)
 {
     AppState state;
     BenchDialogs dialogs;
-    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
+    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath())
+        != 0)
         return {{u"circulation set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;
     if (!library.addBooks(state.database, 100000) || !library.addReaders(state.database, 5000)
@@ -46,15 +46,16 @@ std::vector<BenchResult> circulationCases(const BenchContext &context)
     QString lastLent;
 
     std::vector<BenchResult> results;
-    results.push_back({u"lending (100k books, 5k readers, 200k report rows)"_s,
-                       medianMs(
-                           context.runs, [&] { lastLent = SyntheticLibrary::bookNumber(++nextBook); },
-                           [&] {
-                               circulation.lend(card, lastLent);
-                               return dialogs.notices == 0;
-                           }),
-                       50,
-                       {}});
+    results.push_back(
+        {u"lending (100k books, 5k readers, 200k report rows)"_s,
+         medianMs(
+             context.runs, [&] { lastLent = SyntheticLibrary::bookNumber(++nextBook); },
+             [&] {
+                 circulation.lend(card, lastLent);
+                 return dialogs.notices == 0;
+             }),
+         50,
+         {}});
     results.push_back({u"loan enquiry"_s,
                        medianMs(
                            context.runs, [] {},

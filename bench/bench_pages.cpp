@@ -25,7 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-
 int rows(const QWidget *page, const QString &list)
 {
     return page->findChild<QTableView *>(list)->model()->rowCount();
@@ -38,7 +37,8 @@ std::vector<BenchResult> pageCases(const BenchContext &context)
     SystemClock clock;
     PasswordFile passwordFile(context.folder + u"/stzy.ini"_s);
     PageServices services{state, dialogs, clock, passwordFile};
-    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
+    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath())
+        != 0)
         return {{u"page set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;
     if (!library.addBooks(state.database, 99000) || !state.database.beginTransaction())
@@ -46,7 +46,8 @@ std::vector<BenchResult> pageCases(const BenchContext &context)
     for (int i = 99001; i <= 100000; ++i) {
         QStringList row = library.bookRow(i);
         row[5] = library.title() + u"琅琊"_s;
-        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, row);
+        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
+                               row);
     }
     if (!state.database.commitTransaction() || !library.addReaders(state.database, 5000)
         || !state.database.execute(u"DELETE FROM 借阅报表"_s)
@@ -87,9 +88,9 @@ std::vector<BenchResult> pageCases(const BenchContext &context)
                        {}});
 
     // About a quarter of the 200,000 report rows fall in each year.
-    const int yearRows = int(state.database
-                                 .queryInteger(u"select count(*) from 借阅报表 where 年份=2016"_s)
-                                 .value_or(0));
+    const int yearRows =
+        int(state.database.queryInteger(u"select count(*) from 借阅报表 where 年份=2016"_s)
+                .value_or(0));
     ReportPage report(services);
     report.resize(798, 552);
     report.show();

@@ -30,7 +30,7 @@ constexpr int kSheetRows = 20000;
 class NoDialogs final : public Dialogs
 {
 public:
-    void notify(const QString &, const QString &, MessageIcon) override {}
+    void notify(const QString &, const QString &, MessageIcon) override { }
     bool confirm(const QString &, const QString &) override { return true; }
     QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
 };
@@ -40,7 +40,7 @@ class KeepingSink final : public BookListSink
 public:
     void clearRows() override { rows.clear(); }
     void appendRow(const BookListRow &row) override { rows.append(row); }
-    void showStatus(const QString &) override {}
+    void showStatus(const QString &) override { }
     QList<BookListRow> rows;
 };
 
@@ -178,9 +178,9 @@ void workbookPeers(const BenchContext &context, std::vector<BenchResult> &result
     for (int i = 0; i < context.runs; ++i) {
         const ChildRun run = runChild(python, {script, books}, {}, {}, out);
         QFile file(out);
-        const QList<QByteArray> printed =
-            file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().split(' ')
-                                           : QList<QByteArray>{};
+        const QList<QByteArray> printed = file.open(QIODevice::ReadOnly)
+            ? file.readAll().trimmed().split(' ')
+            : QList<QByteArray>{};
         if (run.exitCode != 0 || printed.size() != 2 || printed[0].toInt() != kSheetRows) {
             inside.clear();
             break;
@@ -207,9 +207,13 @@ void workbookPeers(const BenchContext &context, std::vector<BenchResult> &result
     }
     const QString profile = u"-env:UserInstallation=file://"_s + context.folder + u"/lo_profile"_s;
     const QString outFolder = context.folder + u"/lo_out"_s;
-    const QStringList arguments{profile, u"--headless"_s, u"--convert-to"_s,
-                                u"csv:Text - txt - csv (StarCalc):44,34,76,1"_s, u"--outdir"_s,
-                                outFolder, books};
+    const QStringList arguments{profile,
+                                u"--headless"_s,
+                                u"--convert-to"_s,
+                                u"csv:Text - txt - csv (StarCalc):44,34,76,1"_s,
+                                u"--outdir"_s,
+                                outFolder,
+                                books};
     runChild(soffice, arguments); // makes the profile, untimed
     std::vector<double> times;
     const int runs = std::min(context.runs, 3);

@@ -62,7 +62,7 @@ std::vector<BenchResult> startupCases(const BenchContext &context)
 class NoDialogs final : public Dialogs
 {
 public:
-    void notify(const QString &, const QString &, MessageIcon) override {}
+    void notify(const QString &, const QString &, MessageIcon) override { }
     bool confirm(const QString &, const QString &) override { return true; }
     QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
 };
@@ -92,7 +92,7 @@ std::vector<BenchResult> openingCases(const BenchContext &context)
             return ensureLibraryTables(database, dialogs, fields, databaseFilePath()) == 0;
         });
     return {{u"table check opening a %1 MB database"_s.arg(QFileInfo(databaseFilePath()).size()
-                                                         / 1'000'000),
+                                                           / 1'000'000),
              ms, 0, u"the file is checked whole on opening"_s}};
 }
 

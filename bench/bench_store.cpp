@@ -13,7 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-
 std::vector<BenchResult> storeCases(const BenchContext &context)
 {
     const QString path = context.folder + u"/inserts.sdb"_s;

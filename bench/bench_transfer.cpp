@@ -12,8 +12,8 @@
 #include "reports/lendingreport.h"
 #include "store/schema.h"
 #include "store/tablecheck.h"
-#include "workbook/workbooklink.h"
 #include "workbook/templates.h"
+#include "workbook/workbooklink.h"
 
 #include <QFile>
 
@@ -22,11 +22,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace songtao::bench {
 namespace {
 
-
 class NoStatus final : public StatusView
 {
 public:
-    void showStatus(const QString &) override {}
+    void showStatus(const QString &) override { }
 };
 
 // A book workbook of `count` rows as our own export writes it.
@@ -53,7 +52,8 @@ std::vector<BenchResult> transferCases(const BenchContext &context)
     BenchDialogs dialogs;
     ManualClock clock(QDateTime(QDate(2016, 3, 21), QTime(8, 0)));
     NoStatus status;
-    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()) != 0)
+    if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath())
+        != 0)
         return {{u"transfer set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;
     const QString books = context.folder + u"/books.xls"_s;
@@ -61,18 +61,17 @@ std::vector<BenchResult> transferCases(const BenchContext &context)
         return {{u"transfer set-up"_s, -1, 0, {}}};
 
     std::vector<BenchResult> results;
-    results.push_back({u"book import of 20,000 rows, backup included"_s,
-                       medianMs(
-                           context.runs,
-                           [&] {
-                               state.database.deleteAllRows(kBookTable);
-                               clock.advanceSeconds(1);
-                           },
-                           [&] {
-                               return importBooks(state, dialogs, clock, books, status) == 20000;
-                           }),
-                       1000,
-                       {}});
+    results.push_back(
+        {u"book import of 20,000 rows, backup included"_s,
+         medianMs(
+             context.runs,
+             [&] {
+                 state.database.deleteAllRows(kBookTable);
+                 clock.advanceSeconds(1);
+             },
+             [&] { return importBooks(state, dialogs, clock, books, status) == 20000; }),
+         1000,
+         {}});
 
     dialogs.file = context.folder + u"/export.xls"_s;
     results.push_back({u"book export of 20,000 books"_s,
@@ -94,9 +93,10 @@ std::vector<BenchResult> transferCases(const BenchContext &context)
         if (!writeTemplate(WorkbookTemplate::Readers, readers) || !link.connect(readers))
             return results;
         for (int i = 5001; i <= 10000; ++i) {
-            link.insertRow(u"Sheet1"_s, {{u"班别"_s, library.className()},
-                                         {u"姓名"_s, library.personName()},
-                                         {u"借书证号"_s, SyntheticLibrary::cardNumber(i)}});
+            link.insertRow(u"Sheet1"_s,
+                           {{u"班别"_s, library.className()},
+                            {u"姓名"_s, library.personName()},
+                            {u"借书证号"_s, SyntheticLibrary::cardNumber(i)}});
         }
         if (!link.disconnect())
             return results;
@@ -105,9 +105,8 @@ std::vector<BenchResult> transferCases(const BenchContext &context)
                        medianMs(
                            context.runs,
                            [&] {
-                               state.database.execute(
-                                   u"delete from 读者数据 where 借书证号 > ?"_s,
-                                   {SyntheticLibrary::cardNumber(5000)});
+                               state.database.execute(u"delete from 读者数据 where 借书证号 > ?"_s,
+                                                      {SyntheticLibrary::cardNumber(5000)});
                            },
                            [&] { return importReaders(state, dialogs, readers) == 5000; }),
                        3000,

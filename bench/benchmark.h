@@ -24,8 +24,8 @@ struct BenchResult
 {
     QString name;
     double medianMs;
-    double budgetMs;      // 0 when there is none
-    QString note;         // e.g. a peer's figure and the ratio to it
+    double budgetMs; // 0 when there is none
+    QString note; // e.g. a peer's figure and the ratio to it
 };
 
 using BenchCase = std::function<std::vector<BenchResult>(const BenchContext &)>;

@@ -9,8 +9,8 @@ namespace songtao::bench {
 struct ChildRun
 {
     bool started = false;
-    int exitCode = -1;     // -1 when it did not end normally
-    double wallMs = 0;     // from the spawn to the end of the process
+    int exitCode = -1; // -1 when it did not end normally
+    double wallMs = 0; // from the spawn to the end of the process
 };
 
 // Runs `program` with `arguments` and waits for it. `environment` entries

@@ -67,11 +67,11 @@ int main(int argc, char *argv[])
             const bool failed = result.medianMs < 0;
             const bool overBudget = result.budgetMs > 0 && result.medianMs > result.budgetMs;
             failures += failed ? 1 : 0;
-            std::printf("%-48s %12s %10s  %s%s\n", result.name.toUtf8().constData(),
-                        failed ? "FAILED" : QByteArray::number(result.medianMs, 'f', 1).constData(),
-                        result.budgetMs > 0 ? QByteArray::number(result.budgetMs, 'f', 0).constData()
-                                            : "-",
-                        overBudget ? "OVER BUDGET " : "", result.note.toUtf8().constData());
+            std::printf(
+                "%-48s %12s %10s  %s%s\n", result.name.toUtf8().constData(),
+                failed ? "FAILED" : QByteArray::number(result.medianMs, 'f', 1).constData(),
+                result.budgetMs > 0 ? QByteArray::number(result.budgetMs, 'f', 0).constData() : "-",
+                overBudget ? "OVER BUDGET " : "", result.note.toUtf8().constData());
         }
         songtao::overrideProgramFolder({});
     }

@@ -16,7 +16,7 @@ namespace songtao::bench {
 class SyntheticLibrary
 {
 public:
-    explicit SyntheticLibrary(unsigned seed = 20161221) : m_random(seed) {}
+    explicit SyntheticLibrary(unsigned seed = 20161221) : m_random(seed) { }
 
     QString title();
     QString personName();

@@ -51,14 +51,14 @@ public:
 class NoStatus final : public StatusView
 {
 public:
-    void showStatus(const QString &) override {}
+    void showStatus(const QString &) override { }
 };
 
 class NoView final : public CirculationView
 {
 public:
-    void showAvailability(const QString &) override {}
-    void showBorrower(const QString &) override {}
+    void showAvailability(const QString &) override { }
+    void showBorrower(const QString &) override { }
     void showLoans(const QString &, const QList<LoanRow> &rows) override { shown = rows; }
     QList<LoanRow> shown;
 };
@@ -103,9 +103,9 @@ bool setUp(AppState &state, int books, int readers, int sheetRows)
             return false;
     }
     if (readers > 0 && books > 0
-        && (!database.execute(u"insert into 借阅报表 values(?,?,?,?,?,'')"_s,
-                              {u"2016"_s, bookNumber(1), bookRow(1)[5], u"初一(1)班 读者1"_s,
-                               u"2016年3月1日"_s})
+        && (!database.execute(
+                u"insert into 借阅报表 values(?,?,?,?,?,'')"_s,
+                {u"2016"_s, bookNumber(1), bookRow(1)[5], u"初一(1)班 读者1"_s, u"2016年3月1日"_s})
             || !database.execute(u"insert into 借出数据 values(?,?)"_s,
                                  {bookNumber(1), cardNumber(1)})))
         return false;
@@ -130,9 +130,10 @@ bool setUp(AppState &state, int books, int readers, int sheetRows)
         return false;
     const int firstReader = std::max(1, readers - sheetRows / 2 + 1);
     for (int i = firstReader; i < firstReader + sheetRows; ++i) {
-        if (!link.insertRow(u"Sheet1"_s, {{u"班别"_s, u"初二(%1)班"_s.arg(i % 8)},
-                                          {u"姓名"_s, u"新读者%1"_s.arg(i)},
-                                          {u"借书证号"_s, cardNumber(i)}}))
+        if (!link.insertRow(u"Sheet1"_s,
+                            {{u"班别"_s, u"初二(%1)班"_s.arg(i % 8)},
+                             {u"姓名"_s, u"新读者%1"_s.arg(i)},
+                             {u"借书证号"_s, cardNumber(i)}}))
             return false;
     }
     return link.disconnect();

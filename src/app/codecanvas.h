@@ -17,7 +17,6 @@ public:
     void showDrawing(const VerificationDrawing &drawing);
     const VerificationDrawing &drawing() const { return m_drawing; }
 
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -14,8 +14,8 @@ void applyFormSettings(QWidget *root)
 {
     const auto tables = root->findChildren<QTableWidget *>();
     for (QTableWidget *table : tables) {
-        const QStringList widths = table->property("columnWidths").toString().split(
-            u',', Qt::SkipEmptyParts);
+        const QStringList widths =
+            table->property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
         for (qsizetype column = 0; column < widths.size(); ++column)
             table->setColumnWidth(static_cast<int>(column), widths[column].toInt());
     }
@@ -24,8 +24,8 @@ void applyFormSettings(QWidget *root)
     for (QLineEdit *edit : edits) {
         // Digits only, as an edit box in number mode takes them: no sign.
         if (edit->property("integerOnly").toBool())
-            edit->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(u"[0-9]*"_s), edit));
+            edit->setValidator(
+                new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), edit));
     }
 
     const auto spinBoxes = root->findChildren<QSpinBox *>();

@@ -1,8 +1,8 @@
 #include "app/loginwindow.h"
 
 #include "app/appstate.h"
-#include "app/pictures.h"
 #include "app/passwordrules.h"
+#include "app/pictures.h"
 #include "app/verificationcode.h"
 #include "app/windowcolours.h"
 #include "common/dialogs.h"

@@ -1,10 +1,10 @@
 #include "app/mainwindow.h"
 
 #include "app/appstate.h"
-#include "app/pictures.h"
 #include "app/mainwindowsteps.h"
 #include "app/pageservices.h"
 #include "app/passwordpage.h"
+#include "app/pictures.h"
 #include "app/tabcontrol.h"
 #include "app/windowcolours.h"
 #include "app/windowframe.h"
@@ -50,11 +50,11 @@ MainWindow::MainWindow(PageServices &services, QWidget *loginWindow, QWidget *pa
     // Zone tracking sees the pointer only over the window's own background:
     // the icon, the picture buttons and the tab control keep it to themselves.
     setMouseTracking(true);
-    for (QWidget *control : {static_cast<QWidget *>(m_ui->图片框_图标),
-                             static_cast<QWidget *>(m_ui->图形按钮_最小化),
-                             static_cast<QWidget *>(m_ui->图形按钮_最大化),
-                             static_cast<QWidget *>(m_ui->图形按钮_还原),
-                             static_cast<QWidget *>(m_ui->图形按钮_关闭)}) {
+    for (QWidget *control :
+         {static_cast<QWidget *>(m_ui->图片框_图标), static_cast<QWidget *>(m_ui->图形按钮_最小化),
+          static_cast<QWidget *>(m_ui->图形按钮_最大化),
+          static_cast<QWidget *>(m_ui->图形按钮_还原),
+          static_cast<QWidget *>(m_ui->图形按钮_关闭)}) {
         control->setAttribute(Qt::WA_NoMousePropagation);
         control->setMouseTracking(true);
     }
@@ -91,12 +91,11 @@ void MainWindow::addPages()
     m_lendingPage = new LendingPage(m_services);
     // In index order: the set-up selects by index, the page change step
     // compares names.
-    for (QWidget *page : {static_cast<QWidget *>(m_passwordPage),
-                          static_cast<QWidget *>(m_dataPage), static_cast<QWidget *>(m_booksPage),
-                          static_cast<QWidget *>(m_reportPage),
-                          static_cast<QWidget *>(m_readersPage),
-                          static_cast<QWidget *>(m_searchPage),
-                          static_cast<QWidget *>(m_lendingPage)}) {
+    for (QWidget *page :
+         {static_cast<QWidget *>(m_passwordPage), static_cast<QWidget *>(m_dataPage),
+          static_cast<QWidget *>(m_booksPage), static_cast<QWidget *>(m_reportPage),
+          static_cast<QWidget *>(m_readersPage), static_cast<QWidget *>(m_searchPage),
+          static_cast<QWidget *>(m_lendingPage)}) {
         tabs->addPage(page, page->windowTitle());
     }
 }
@@ -110,9 +109,15 @@ void MainWindow::runSetUp(QWidget *loginWindow)
             loginWindow->deleteLater();
         }
     };
-    hooks.prepareImportPreview = [this] { m_booksPage->prepareImportPreview(); };
-    hooks.rowsPerPageText = [this] { return m_searchPage->rowsPerPageText(); };
-    hooks.selectLendingPage = [this] { m_ui->高级选择夹1->setCurrentIndex(kLendingPageIndex); };
+    hooks.prepareImportPreview = [this] {
+        m_booksPage->prepareImportPreview();
+    };
+    hooks.rowsPerPageText = [this] {
+        return m_searchPage->rowsPerPageText();
+    };
+    hooks.selectLendingPage = [this] {
+        m_ui->高级选择夹1->setCurrentIndex(kLendingPageIndex);
+    };
     runMainWindowSetUp(m_services.state, m_services.dialogs, hooks);
 }
 
@@ -120,8 +125,12 @@ void MainWindow::pageChanged()
 {
     TabControl *tabs = m_ui->高级选择夹1;
     PageChangeHooks hooks;
-    hooks.fillReaderList = [this] { m_readersPage->fillReaderList(); };
-    hooks.refreshBackupList = [this] { m_dataPage->refreshBackupList(); };
+    hooks.fillReaderList = [this] {
+        m_readersPage->fillReaderList();
+    };
+    hooks.refreshBackupList = [this] {
+        m_dataPage->refreshBackupList();
+    };
     runPageChange(
         m_services.state, [tabs] { return tabs->tabText(tabs->currentIndex()); }, hooks);
 }

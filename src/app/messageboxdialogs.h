@@ -10,7 +10,7 @@ namespace songtao {
 class MessageBoxDialogs final : public Dialogs
 {
 public:
-    explicit MessageBoxDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit MessageBoxDialogs(QWidget *parent = nullptr) : m_parent(parent) { }
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void notify(const QString &text, const QString &title, MessageIcon icon) override;

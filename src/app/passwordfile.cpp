@@ -31,8 +31,7 @@ QString PasswordFile::defaultPath()
 #ifdef Q_OS_WIN
     return u"c:\\stzy.ini"_s;
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + u"/stzy.ini"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/stzy.ini"_s;
 #endif
 }
 

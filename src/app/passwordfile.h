@@ -11,7 +11,7 @@ namespace songtao {
 class PasswordFile
 {
 public:
-    explicit PasswordFile(QString path) : m_path(std::move(path)) {}
+    explicit PasswordFile(QString path) : m_path(std::move(path)) { }
 
     // "c:\stzy.ini" on Windows; elsewhere "stzy.ini" in the user's
     // configuration folder.

@@ -10,12 +10,11 @@ namespace songtao {
 QString wrongPasswordMessage(int failureCount)
 {
     return u"密码错误，请重试，密码错误次数： "_s + QString::number(failureCount)
-           + u" ，失败 5 次程序将结束！"_s;
+        + u" ，失败 5 次程序将结束！"_s;
 }
 
-LoginResult checkLogin(const PasswordFile &file, int &failureCount,
-                       const QString &verificationCode, const QString &password,
-                       const QString &typedCode)
+LoginResult checkLogin(const PasswordFile &file, int &failureCount, const QString &verificationCode,
+                       const QString &password, const QString &typedCode)
 {
     if (password.isEmpty())
         return {LoginOutcome::PasswordMissing, u"请输入密码"_s};

@@ -15,12 +15,12 @@ inline constexpr int kPasswordFailureLimit = 5;
 QString wrongPasswordMessage(int failureCount);
 
 enum class LoginOutcome {
-    PasswordMissing,    // nothing changed; the password box takes the focus
-    FirstUseReset,      // the default password was stored; nothing else changed
-    WrongPassword,      // counted; the password box is emptied and focused
+    PasswordMissing, // nothing changed; the password box takes the focus
+    FirstUseReset, // the default password was stored; nothing else changed
+    WrongPassword, // counted; the password box is emptied and focused
     WrongPasswordLimit, // as WrongPassword, then the program ends
-    WrongCode,          // the code box is emptied and focused, a new code drawn
-    Accepted,           // the main window opens
+    WrongCode, // the code box is emptied and focused, a new code drawn
+    Accepted, // the main window opens
 };
 
 struct LoginResult
@@ -31,17 +31,16 @@ struct LoginResult
 
 // The login check: the typed password against the stored one, then the
 // typed verification code against the one drawn (exact, case-sensitive).
-LoginResult checkLogin(const PasswordFile &file, int &failureCount,
-                       const QString &verificationCode, const QString &password,
-                       const QString &typedCode);
+LoginResult checkLogin(const PasswordFile &file, int &failureCount, const QString &verificationCode,
+                       const QString &password, const QString &typedCode);
 
 enum class PasswordChangeOutcome {
-    EndProgram,         // the failure limit had been reached; no message
+    EndProgram, // the failure limit had been reached; no message
     OldPasswordMissing, // the old password box takes the focus
     NewPasswordMissing, // the new password box takes the focus
-    WrongOldPassword,   // counted; nothing else changes
-    WriteFailed,        // the previous stored password is in place
-    Changed,            // stored, read back equal; the failure count is 0
+    WrongOldPassword, // counted; nothing else changes
+    WriteFailed, // the previous stored password is in place
+    Changed, // stored, read back equal; the failure count is 0
 };
 
 struct PasswordChangeResult

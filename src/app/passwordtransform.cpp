@@ -43,8 +43,8 @@ QByteArray storedPasswordText(QStringView password)
         return {};
 
     const auto length = static_cast<std::uint32_t>(bytes.size());
-    const qsizetype bufferSize = (bytes.size() + 4 + DES_BLOCK_SIZE - 1) / DES_BLOCK_SIZE
-                                 * DES_BLOCK_SIZE;
+    const qsizetype bufferSize =
+        (bytes.size() + 4 + DES_BLOCK_SIZE - 1) / DES_BLOCK_SIZE * DES_BLOCK_SIZE;
     QByteArray buffer(bufferSize, '\0');
     for (int i = 0; i < 4; ++i)
         buffer[i] = static_cast<char>((length >> (8 * i)) & 0xffu);

@@ -105,7 +105,8 @@ SectionSpan findSection(QByteArrayView content, const QList<Line> &lines, QByteA
 {
     SectionSpan span;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto name = sectionName(content.sliced(lines[i].begin, lines[i].end - lines[i].begin));
+        const auto name =
+            sectionName(content.sliced(lines[i].begin, lines[i].end - lines[i].begin));
         if (!name)
             continue;
         if (span.header >= 0) {

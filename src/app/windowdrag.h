@@ -17,7 +17,7 @@ namespace songtao {
 class WindowDrag
 {
 public:
-    explicit WindowDrag(QWidget *window) : m_window(window) {}
+    explicit WindowDrag(QWidget *window) : m_window(window) { }
 
     // A press at `globalPosition`: resizing the given edges, or moving the
     // window when there are none.

@@ -44,8 +44,14 @@ ZoneHit trackZone(int x, int y, int width, int height)
 
     // In the order the tests are made; the first that holds decides.
     const bool conditions[] = {
-        left && besideSides, right && besideSides, top && besideTopAndBottom,
-        bottom && besideTopAndBottom, left && top, left && bottom, right && top, right && bottom,
+        left && besideSides,
+        right && besideSides,
+        top && besideTopAndBottom,
+        bottom && besideTopAndBottom,
+        left && top,
+        left && bottom,
+        right && top,
+        right && bottom,
     };
     for (qsizetype i = 0; i < zones().size(); ++i) {
         if (conditions[i]) {

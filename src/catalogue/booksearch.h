@@ -37,7 +37,7 @@ public:
 
 enum class SearchOutcome {
     Filled,
-    SearchTextMissing,      // focus belongs in the search box
+    SearchTextMissing, // focus belongs in the search box
     RowsPerPageNotPositive, // focus belongs in the rows-per-page box
 };
 
@@ -48,7 +48,7 @@ class BookSearch
 public:
     BookSearch(AppState &state, Clock &clock, Dialogs &dialogs)
         : m_state(state), m_clock(clock), m_dialogs(dialogs)
-    {}
+    { }
 
     // The search button: checks the texts, resets paging, fills the list.
     SearchOutcome search(SearchKind kind, const QString &text, const QString &rowsPerPageText,

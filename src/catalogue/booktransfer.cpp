@@ -28,8 +28,9 @@ int importBooks(AppState &state, Dialogs &dialogs, const Clock &clock, const QSt
         dialogs.notify(u"未选择文件"_s, kNoticeTitle);
         return 0;
     }
-    if (!dialogs.confirm(u"导入新的图书数据，可能会导致新的图书数据中存在重复的记录（因为去除重复图书功能未加入），建议先清空图书数据再导入，确定导入吗？"_s,
-                         kWarningTitle))
+    if (!dialogs.confirm(
+            u"导入新的图书数据，可能会导致新的图书数据中存在重复的记录（因为去除重复图书功能未加入），建议先清空图书数据再导入，确定导入吗？"_s,
+            kWarningTitle))
         return 0;
     if (!backupDatabase(clock)) {
         dialogs.notify(kBackupFailedText, kNoticeTitle, MessageIcon::Error);

@@ -117,11 +117,10 @@ CirculationFocus Circulation::lend(const QString &cardNumber, const QString &boo
         return CirculationFocus::None;
     }
 
-    const bool lentWritten =
-        status == LentStatus::NeverLent
-            ? database.execute(u"insert into 借出数据 values(?,?)"_s, {bookNumber, cardNumber})
-            : database.execute(u"update 借出数据 set 借书证号 = ? where 图书编号=?"_s,
-                               {cardNumber, bookNumber});
+    const bool lentWritten = status == LentStatus::NeverLent
+        ? database.execute(u"insert into 借出数据 values(?,?)"_s, {bookNumber, cardNumber})
+        : database.execute(u"update 借出数据 set 借书证号 = ? where 图书编号=?"_s,
+                           {cardNumber, bookNumber});
     if (!lentWritten) {
         failWrite(u"写入<是否借出>失败，请重新尝试借书操作！"_s, kUntitledTitle);
         return CirculationFocus::None;

@@ -42,7 +42,7 @@ class Circulation
 public:
     Circulation(AppState &state, Dialogs &dialogs, const Clock &clock, CirculationView &view)
         : m_state(state), m_dialogs(dialogs), m_clock(clock), m_view(view)
-    {}
+    { }
 
     // The query button, and the refresh after every lending and return.
     void showReaderLoans(const QString &cardNumber);

@@ -33,7 +33,8 @@ void LendingPage::query()
 void LendingPage::lend()
 {
     m_ui->按钮_借书->setEnabled(false);
-    focus(m_circulation.lend(m_ui->编辑框_借书证号_借书还书->text(), m_ui->编辑框_借书编号->text()));
+    focus(
+        m_circulation.lend(m_ui->编辑框_借书证号_借书还书->text(), m_ui->编辑框_借书编号->text()));
     m_ui->按钮_借书->setEnabled(true);
 }
 

@@ -33,7 +33,7 @@ QList<LoanRow> loanRows(const ReaderRecord &reader, QDate today)
 QString readerSummary(const ReaderRecord &reader, qsizetype loanCount)
 {
     return u"班别："_s + reader.className + u"  姓名："_s + reader.name + u"  已借图书："_s
-           + integerText(loanCount) + u" 本"_s;
+        + integerText(loanCount) + u" 本"_s;
 }
 
 } // namespace songtao

@@ -28,7 +28,7 @@ public:
 class ManualClock final : public Clock
 {
 public:
-    explicit ManualClock(QDateTime start) : m_now(std::move(start)) {}
+    explicit ManualClock(QDateTime start) : m_now(std::move(start)) { }
     QDateTime now() const override { return m_now; }
     void set(QDateTime moment) { m_now = std::move(moment); }
     void advanceSeconds(qint64 seconds) { m_now = m_now.addSecs(seconds); }

@@ -78,7 +78,9 @@ QDateTime parseDateTimeText(const QString &text)
     if (!match.hasMatch())
         return invalidDateTime();
 
-    const auto field = [&](int index) { return match.captured(index).toInt(); };
+    const auto field = [&](int index) {
+        return match.captured(index).toInt();
+    };
     const QDate date(field(1), field(2), field(3));
     const QTime time(field(4), field(5), field(6));
     if (!date.isValid() || !time.isValid() || date < kFirstDate)

@@ -41,7 +41,9 @@ QString fromGbk(QByteArrayView bytes)
 
 qsizetype gbkCharLength(QByteArrayView bytes, qsizetype at)
 {
-    const auto byteAt = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const auto byteAt = [&](qsizetype i) {
+        return static_cast<unsigned char>(bytes[i]);
+    };
     const qsizetype left = bytes.size() - at;
     const unsigned lead = byteAt(at);
     if (lead < 0x81 || lead == 0xFF || left < 2)

@@ -19,7 +19,7 @@ bool isBlank(QChar c)
 {
     const char16_t u = c.unicode();
     return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f'
-           || u == 0x3000;
+        || u == 0x3000;
 }
 
 } // namespace
@@ -30,8 +30,9 @@ int textToInt(const QString &text)
     while (i < text.size() && isBlank(text[i]))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+' || text[i] == QChar(0xFF0D)
-                            || text[i] == QChar(0xFF0B))) {
+    if (i < text.size()
+        && (text[i] == u'-' || text[i] == u'+' || text[i] == QChar(0xFF0D)
+            || text[i] == QChar(0xFF0B))) {
         negative = text[i] == u'-' || text[i] == QChar(0xFF0D);
         ++i;
     }

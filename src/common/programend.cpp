@@ -8,7 +8,9 @@ namespace {
 
 ProgramEndHandler &currentHandler()
 {
-    static ProgramEndHandler handler = [] { std::exit(0); };
+    static ProgramEndHandler handler = [] {
+        std::exit(0);
+    };
     return handler;
 }
 

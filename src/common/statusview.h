@@ -16,7 +16,7 @@ public:
 
     virtual void showStatus(const QString &text) = 0;
     // The file an export writes to, once chosen.
-    virtual void showPath(const QString &) {}
+    virtual void showPath(const QString &) { }
 };
 
 } // namespace songtao

@@ -45,7 +45,7 @@ struct RegisterOutcome
 class ReaderRegister
 {
 public:
-    ReaderRegister(AppState &state, Dialogs &dialogs) : m_state(state), m_dialogs(dialogs) {}
+    ReaderRegister(AppState &state, Dialogs &dialogs) : m_state(state), m_dialogs(dialogs) { }
 
     // The reader's class, name and card number, or nothing when the card
     // number is empty or unknown.

@@ -33,8 +33,8 @@ ReadersPage::ReadersPage(PageServices &services, QWidget *parent)
         apply(m_register->add(m_ui->编辑框_班别->text(), m_ui->编辑框_姓名->text(),
                               m_ui->编辑框_借书证号_添加->text()));
     });
-    connect(m_ui->超级列表框_显示读者信息->selectionModel(), &QItemSelectionModel::currentRowChanged,
-            this, [this](const QModelIndex &current) {
+    connect(m_ui->超级列表框_显示读者信息->selectionModel(),
+            &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
                 if (current.isValid())
                     rowSelected(current.row());
             });

@@ -39,7 +39,8 @@ int importReaders(AppState &state, Dialogs &dialogs, const QString &path)
         dialogs.notify(u"数据库连接失败！"_s, kUntitledTitle, MessageIcon::Error);
         return 0;
     }
-    std::optional<SheetRows> rows = state.workbookLink.rowsWhereNotEmpty(u"Sheet1"_s, u"借书证号"_s);
+    std::optional<SheetRows> rows =
+        state.workbookLink.rowsWhereNotEmpty(u"Sheet1"_s, u"借书证号"_s);
     if (!rows) {
         dialogs.notify(u"查询失败!"_s, kUntitledTitle, MessageIcon::Error);
         return 0;

@@ -56,8 +56,7 @@ void exportReport(AppState &state, Dialogs &dialogs, const QString &yearText, St
     if (path.isEmpty())
         return;
     const ExportResult result = exportTable(
-        state,
-        {WorkbookTemplate::LendingReport, reportStatement(yearText), reportColumns(), false},
+        state, {WorkbookTemplate::LendingReport, reportStatement(yearText), reportColumns(), false},
         path, status);
     if (showExportFailure(result, dialogs))
         return;

@@ -91,8 +91,8 @@ bool backupDatabase(const Clock &clock)
 QStringList listBackups()
 {
     const QString folder = programFolder();
-    const QStringList names = QDir(folder).entryList({u"数据库*年*月*日*.sdb"_s},
-                                                     QDir::Files | QDir::Hidden, QDir::Name);
+    const QStringList names =
+        QDir(folder).entryList({u"数据库*年*月*日*.sdb"_s}, QDir::Files | QDir::Hidden, QDir::Name);
     QStringList paths;
     paths.reserve(names.size());
     for (const QString &name : names)

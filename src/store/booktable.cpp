@@ -9,11 +9,12 @@ namespace songtao {
 bool BookTable::open(const QString &table, Database &database)
 {
     close();
-    const bool exists = database.queryInteger(
-                                 u"SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"_s,
-                                 {table})
-                             .value_or(0)
-                         > 0;
+    const bool exists =
+        database
+            .queryInteger(u"SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"_s,
+                          {table})
+            .value_or(0)
+        > 0;
     if (!exists)
         return false;
     m_table = table;

@@ -20,11 +20,10 @@ constexpr int kStatementCacheLimit = 64;
 bool isSound(sqlite3 *connection)
 {
     sqlite3_stmt *check = nullptr;
-    bool sound = sqlite3_prepare_v2(connection, "PRAGMA quick_check(1)", -1, &check, nullptr)
-                     == SQLITE_OK
-                 && sqlite3_step(check) == SQLITE_ROW
-                 && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok")
-                        == 0;
+    bool sound =
+        sqlite3_prepare_v2(connection, "PRAGMA quick_check(1)", -1, &check, nullptr) == SQLITE_OK
+        && sqlite3_step(check) == SQLITE_ROW
+        && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok") == 0;
     sqlite3_finalize(check);
     return sound;
 }
@@ -220,7 +219,7 @@ bool Database::tableExists(const QString &name)
                u"SELECT count(*) FROM sqlite_master WHERE name LIKE ? AND type IN ('table','view')"_s,
                {name})
                .value_or(0)
-           > 0;
+        > 0;
 }
 
 bool Database::createTable(const QString &name, const FieldDefinitions &fields)

@@ -26,7 +26,8 @@ bool sameChar(QByteArrayView a, QByteArrayView b)
     if (a.size() != b.size())
         return false;
     if (a.size() == 1)
-        return foldAscii(static_cast<unsigned char>(a[0])) == foldAscii(static_cast<unsigned char>(b[0]));
+        return foldAscii(static_cast<unsigned char>(a[0]))
+            == foldAscii(static_cast<unsigned char>(b[0]));
     return a == b;
 }
 
@@ -121,10 +122,10 @@ bool registerGbkLike(sqlite3 *connection)
     constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     return sqlite3_create_function(connection, "like", 2, flags, nullptr, likeFunction, nullptr,
                                    nullptr)
-               == SQLITE_OK
-           && sqlite3_create_function(connection, "like", 3, flags, nullptr, likeFunction, nullptr,
-                                      nullptr)
-                  == SQLITE_OK;
+        == SQLITE_OK
+        && sqlite3_create_function(connection, "like", 3, flags, nullptr, likeFunction, nullptr,
+                                   nullptr)
+        == SQLITE_OK;
 }
 
 } // namespace songtao

@@ -55,7 +55,7 @@ bool RecordSet::usable() const
     // After the database was closed (or reopened) the held statement belongs
     // to a connection that is gone.
     return m_statement != nullptr && m_database.connection() != nullptr
-           && sqlite3_db_handle(m_statement) == m_database.connection();
+        && sqlite3_db_handle(m_statement) == m_database.connection();
 }
 
 bool RecordSet::countAndRewind()

@@ -14,7 +14,7 @@ class Database;
 class RecordSet
 {
 public:
-    explicit RecordSet(Database &database) : m_database(database) {}
+    explicit RecordSet(Database &database) : m_database(database) { }
     ~RecordSet();
     RecordSet(const RecordSet &) = delete;
     RecordSet &operator=(const RecordSet &) = delete;

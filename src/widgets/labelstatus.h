@@ -16,7 +16,7 @@ class LabelStatus final : public StatusView
 public:
     explicit LabelStatus(QLabel *label, QLineEdit *pathBox = nullptr)
         : m_label(label), m_pathBox(pathBox)
-    {}
+    { }
 
     void showStatus(const QString &text) override;
     void showPath(const QString &path) override;

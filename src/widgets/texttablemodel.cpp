@@ -4,7 +4,7 @@ namespace songtao {
 
 TextTableModel::TextTableModel(QList<Column> columns, QObject *parent)
     : QAbstractTableModel(parent), m_columns(std::move(columns))
-{}
+{ }
 
 int TextTableModel::rowCount(const QModelIndex &parent) const
 {

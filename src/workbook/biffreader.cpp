@@ -178,8 +178,7 @@ std::optional<SheetData> BiffWorkbook::readSheet(int index) const
         return std::nullopt;
     RecordWalker walker(m_stream, info.offset);
     if (!walker.next() || walker.id() != record::kBof || walker.data().size() < 4
-        || readU16(walker.data(), 0) != kBiff8
-        || readU16(walker.data(), 2) != kWorksheetSubstream)
+        || readU16(walker.data(), 0) != kBiff8 || readU16(walker.data(), 2) != kWorksheetSubstream)
         return std::nullopt;
 
     SheetData sheet;
@@ -189,10 +188,12 @@ std::optional<SheetData> BiffWorkbook::readSheet(int index) const
     std::vector<Cell> &cells = sheet.cells;
     // A cell record takes 14 bytes or more: enough room for most sheets
     // without regrowing, never more than the stream could hold.
-    cells.reserve(std::min<size_t>(size_t(m_stream.size() - qsizetype(info.offset)) / 14,
-                                   size_t(1) << 22));
+    cells.reserve(
+        std::min<size_t>(size_t(m_stream.size() - qsizetype(info.offset)) / 14, size_t(1) << 22));
 
-    const auto isDate = [this](quint16 xf) { return xf < m_xfIsDate.size() && m_xfIsDate[xf]; };
+    const auto isDate = [this](quint16 xf) {
+        return xf < m_xfIsDate.size() && m_xfIsDate[xf];
+    };
     const auto addNumber = [&](quint16 row, quint16 column, quint16 xf, double value) {
         cells.push_back({row, column, isDate(xf) ? CellKind::Date : CellKind::Number, 0, value});
     };

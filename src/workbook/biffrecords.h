@@ -42,7 +42,7 @@ constexpr quint16 kBof = 0x0809;
 class RecordWalker
 {
 public:
-    RecordWalker(QByteArrayView stream, qsizetype at) : m_stream(stream), m_next(at) {}
+    RecordWalker(QByteArrayView stream, qsizetype at) : m_stream(stream), m_next(at) { }
 
     // Moves to the next record; false at the end or on a damaged header.
     bool next();
@@ -63,9 +63,8 @@ private:
 class ContinuedReader
 {
 public:
-    explicit ContinuedReader(std::vector<QByteArrayView> segments)
-        : m_segments(std::move(segments))
-    {}
+    explicit ContinuedReader(std::vector<QByteArrayView> segments) : m_segments(std::move(segments))
+    { }
 
     bool failed() const { return m_failed; }
     quint8 u8();

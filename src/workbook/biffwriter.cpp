@@ -56,21 +56,21 @@ QByteArray bof(quint16 substream)
     appendU16(data, 0x0DBB); // build
     appendU16(data, 0x07CC); // year
     appendU32(data, 0);
-    appendU32(data, 0x06);   // lowest version that can read the file: BIFF8
+    appendU32(data, 0x06); // lowest version that can read the file: BIFF8
     return data;
 }
 
 QByteArray font()
 {
     QByteArray data;
-    appendU16(data, 240);    // 12 point, in twentieths
-    appendU16(data, 0);      // plain
+    appendU16(data, 240); // 12 point, in twentieths
+    appendU16(data, 0); // plain
     appendU16(data, 0x7FFF); // automatic colour
-    appendU16(data, 400);    // normal weight
+    appendU16(data, 400); // normal weight
     appendU16(data, 0);
     appendU8(data, 0);
     appendU8(data, 0);
-    appendU8(data, 0x86);    // GB2312 character set
+    appendU8(data, 0x86); // GB2312 character set
     appendU8(data, 0);
     appendShortString(data, u"宋体");
     return data;
@@ -79,16 +79,16 @@ QByteArray font()
 QByteArray xf(bool style)
 {
     QByteArray data;
-    appendU16(data, 0);                    // font
-    appendU16(data, 0);                    // General
+    appendU16(data, 0); // font
+    appendU16(data, 0); // General
     appendU16(data, style ? 0xFFF5 : 0x0001); // locked; style XFs have no parent
-    appendU8(data, 0x20);                  // aligned at the bottom
+    appendU8(data, 0x20); // aligned at the bottom
     appendU8(data, 0);
     appendU8(data, 0);
-    appendU8(data, style ? 0x00 : 0xF8);   // cell XF: nothing taken from its style
+    appendU8(data, style ? 0x00 : 0xF8); // cell XF: nothing taken from its style
     appendU32(data, 0);
     appendU32(data, 0);
-    appendU16(data, 0x20C0);               // default pattern colours
+    appendU16(data, 0x20C0); // default pattern colours
     return data;
 }
 
@@ -161,14 +161,14 @@ QByteArray globals(const QString &sheetName, const std::vector<QString> &strings
 
     data.clear();
     appendU16(data, 0x8000); // built-in style on XF 0
-    appendU8(data, 0);       // Normal
+    appendU8(data, 0); // Normal
     appendU8(data, 0xFF);
     appendRecord(out, record::kStyle, data);
 
     data.clear();
     appendU32(data, 0); // patched once the sheet's place is known
-    appendU8(data, 0);  // visible
-    appendU8(data, 0);  // worksheet
+    appendU8(data, 0); // visible
+    appendU8(data, 0); // worksheet
     appendShortString(data, QStringView(sheetName).left(31));
     sheetOffsetAt = out.size() + 4;
     appendRecord(out, record::kBoundSheet, data);
@@ -247,7 +247,7 @@ QByteArray buildTextWorkbookStream(const QString &sheetName, const std::vector<T
     appendU16(data, 0x06B6); // grid, headers, zeros, outline symbols; selected, shown
     appendU16(data, 0);
     appendU16(data, 0);
-    appendU32(data, 64);     // automatic grid colour
+    appendU32(data, 64); // automatic grid colour
     appendU16(data, 0);
     appendU16(data, 0);
     appendU32(data, 0);

@@ -13,7 +13,7 @@ namespace songtao::xls {
 class ByteCursor
 {
 public:
-    explicit ByteCursor(QByteArrayView bytes, qsizetype at = 0) : m_bytes(bytes), m_at(at) {}
+    explicit ByteCursor(QByteArrayView bytes, qsizetype at = 0) : m_bytes(bytes), m_at(at) { }
 
     qsizetype position() const { return m_at; }
     qsizetype remaining() const { return m_at <= m_bytes.size() ? m_bytes.size() - m_at : 0; }
@@ -51,8 +51,7 @@ public:
     }
 
 private:
-    template<int N>
-    quint64 take()
+    template<int N> quint64 take()
     {
         if (!has(N)) {
             fail();

@@ -11,7 +11,7 @@ namespace songtao::xls {
 bool isBuiltInDateFormat(int formatId)
 {
     return (formatId >= 14 && formatId <= 22) || (formatId >= 27 && formatId <= 36)
-           || (formatId >= 45 && formatId <= 47) || (formatId >= 50 && formatId <= 58);
+        || (formatId >= 45 && formatId <= 47) || (formatId >= 50 && formatId <= 58);
 }
 
 bool isDateFormatText(QStringView format)
@@ -25,8 +25,7 @@ bool isDateFormatText(QStringView format)
             i = format.size();
             break;
         case u'"':
-            while (++i < format.size() && format[i] != u'"') {
-            }
+            while (++i < format.size() && format[i] != u'"') { }
             break;
         case u'\\':
         case u'_':
@@ -45,7 +44,7 @@ bool isDateFormatText(QStringView format)
             if (!tag.isEmpty() && tag.size() <= 2
                 && std::all_of(tag.begin(), tag.end(), [&](QChar t) {
                        return t.toLower() == tag.front().toLower()
-                              && QStringView(u"hms").contains(t.toLower());
+                           && QStringView(u"hms").contains(t.toLower());
                    }))
                 ++dateCodes;
             i = close;

@@ -25,8 +25,8 @@ qsizetype CompoundFile::sectorOffset(quint32 sector) const
 
 // Follows a chain through the FAT (or the mini FAT) and gathers `size`
 // bytes. A chain can visit each sector once at most, so a loop ends it.
-std::optional<QByteArray> CompoundFile::readChain(const std::vector<quint32> &table,
-                                                  quint32 start, quint64 size, bool mini) const
+std::optional<QByteArray> CompoundFile::readChain(const std::vector<quint32> &table, quint32 start,
+                                                  quint64 size, bool mini) const
 {
     const int unit = mini ? 64 : m_sectorSize;
     const QByteArrayView source = mini ? QByteArrayView(m_miniStream) : QByteArrayView(m_file);

@@ -58,9 +58,10 @@ QByteArray buildCompoundFile(const QString &streamName, QByteArrayView stream)
     const bool mini = stream.size() < kMiniCutoff;
     const int miniSectors = mini ? sectorsFor(stream.size(), kMiniSectorSize) : 0;
     const qsizetype miniStreamBytes = qsizetype(miniSectors) * kMiniSectorSize;
-    const int miniFatSectors = mini && miniSectors > 0 ? sectorsFor(miniSectors * 4, kSectorSize) : 0;
-    const int dataSectors = mini ? sectorsFor(miniStreamBytes, kSectorSize)
-                                 : sectorsFor(stream.size(), kSectorSize);
+    const int miniFatSectors =
+        mini && miniSectors > 0 ? sectorsFor(miniSectors * 4, kSectorSize) : 0;
+    const int dataSectors =
+        mini ? sectorsFor(miniStreamBytes, kSectorSize) : sectorsFor(stream.size(), kSectorSize);
     const int fixedSectors = 1 + miniFatSectors + dataSectors;
 
     // The FAT must cover itself and the DIFAT too: grow both until they do.
@@ -69,10 +70,9 @@ QByteArray buildCompoundFile(const QString &streamName, QByteArrayView stream)
     for (;;) {
         const int total = fatSectors + difatSectors + fixedSectors;
         const int neededFat = sectorsFor(total, kEntriesPerFatSector);
-        const int neededDifat =
-            neededFat > kHeaderDifatEntries
-                ? sectorsFor(neededFat - kHeaderDifatEntries, kEntriesPerFatSector - 1)
-                : 0;
+        const int neededDifat = neededFat > kHeaderDifatEntries
+            ? sectorsFor(neededFat - kHeaderDifatEntries, kEntriesPerFatSector - 1)
+            : 0;
         if (neededFat <= fatSectors && neededDifat <= difatSectors)
             break;
         fatSectors = std::max(fatSectors, neededFat);
@@ -136,8 +136,8 @@ QByteArray buildCompoundFile(const QString &streamName, QByteArrayView stream)
     // Directory: root, the stream, and two unused entries filling the sector.
     const quint32 size = quint32(stream.size());
     if (mini) {
-        appendEntry(out, u"Root Entry"_s, 5, 1,
-                    miniSectors > 0 ? firstData : kEndOfChain, quint32(miniStreamBytes));
+        appendEntry(out, u"Root Entry"_s, 5, 1, miniSectors > 0 ? firstData : kEndOfChain,
+                    quint32(miniStreamBytes));
         appendEntry(out, streamName, 2, kNoStream, miniSectors > 0 ? 0 : kEndOfChain, size);
     } else {
         appendEntry(out, u"Root Entry"_s, 5, 1, kEndOfChain, 0);

@@ -58,7 +58,7 @@ QString SheetData::previewText(const Cell &cell) const
             return time;
         const QDate date = moment->date();
         QString text = QString::number(date.year()) + u'/' + QString::number(date.month()) + u'/'
-                       + QString::number(date.day());
+            + QString::number(date.day());
         if (moment->time() != QTime(0, 0))
             text += u' ' + time;
         return text;

@@ -14,8 +14,8 @@ struct Cell
     quint32 row = 0;
     quint16 column = 0;
     CellKind kind = CellKind::Number;
-    quint32 text = 0;    // index into the shared or the sheet's own texts
-    double number = 0;   // value of numbers, dates and booleans
+    quint32 text = 0; // index into the shared or the sheet's own texts
+    double number = 0; // value of numbers, dates and booleans
 };
 
 // One worksheet's cells, sorted by row and then column. Empty cells (blank,

@@ -28,7 +28,7 @@ enum class ExportResult {
     QueryFailed,
     NoRows,
     InsertFailed, // rows before the failed one are in the file
-    WriteFailed,  // the file could not be written at the end
+    WriteFailed, // the file could not be written at the end
     Exported,
 };
 

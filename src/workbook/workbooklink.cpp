@@ -16,18 +16,21 @@ using xls::SheetData;
 struct WorkbookLink::Connection
 {
     Connection(const QString &file, xls::BiffWorkbook workbook)
-        : path(file), book(std::move(workbook)), sheets(book.sheets().size()),
-          nextRow(book.sheets().size(), 0), headings(book.sheets().size())
-    {}
+        : path(file),
+          book(std::move(workbook)),
+          sheets(book.sheets().size()),
+          nextRow(book.sheets().size(), 0),
+          headings(book.sheets().size())
+    { }
 
     QString path;
     xls::BiffWorkbook book;
     std::vector<std::shared_ptr<SheetData>> sheets; // read on first use
-    std::vector<quint32> nextRow;                    // per sheet, after inserts
+    std::vector<quint32> nextRow; // per sheet, after inserts
     std::vector<std::optional<QHash<QString, quint16>>> headings; // per sheet, on first use
-    QString lastSheetName;                           // the last name looked up ...
-    int lastSheet = -1;                              // ... and what it found
-    int dirtySheet = -1;                             // the sheet with unwritten rows
+    QString lastSheetName; // the last name looked up ...
+    int lastSheet = -1; // ... and what it found
+    int dirtySheet = -1; // the sheet with unwritten rows
 };
 
 namespace {
@@ -209,8 +212,7 @@ bool WorkbookLink::insertRow(const QString &sheetName,
     for (auto &[column, value] : values) {
         if (value.isEmpty())
             continue;
-        data->cells.push_back(
-            {row, column, CellKind::OwnText, quint32(data->ownTexts.size()), 0});
+        data->cells.push_back({row, column, CellKind::OwnText, quint32(data->ownTexts.size()), 0});
         data->ownTexts.push_back(std::move(value));
     }
     nextRow = row + 1;

@@ -69,6 +69,8 @@ const QString kMain = u"MainWindow"_s;
 // The layout tables of both windows, as designed.
 const QList<Control> &controls()
 {
+    // One control per line, as the layout tables list them.
+    // clang-format off
     static const QList<Control> list = {
         {kLogin, u"图片框_图标"_s, Kind::PictureBox, {2, 2, 32, 32}, {}},
         {kLogin, u"透明标签4"_s, Kind::TransparentLabel, {38, 2, 210, 32},
@@ -186,6 +188,7 @@ const QList<Control> &controls()
         {u"分组框_操作日志"_s, u"透明标签_图书是否可借"_s, Kind::TransparentLabel, {4, 18, 320, 24}, {}},
         {u"分组框_操作日志"_s, u"透明标签_借阅者"_s, Kind::TransparentLabel, {8, 47, 320, 24}, {}},
     };
+    // clang-format on
     return list;
 }
 
@@ -207,6 +210,8 @@ QStringList letters(int count)
 
 const QList<ListColumns> &listColumns()
 {
+    // One control per line, as the layout tables list them.
+    // clang-format off
     static const QList<ListColumns> list = {
         {u"超级列表框示例"_s, letters(16),
          {90, 60, 50, 60, 50, 195, 80, 100, 40, 40, 50, 50, 60, 60, 60, 60}},
@@ -224,6 +229,7 @@ const QList<ListColumns> &listColumns()
          {u"图书编号"_s, u"书名"_s, u"借书日期"_s, u"应还书日期"_s, u"剩余天数"_s},
          {80, 300, 100, 100, 80}},
     };
+    // clang-format on
     return list;
 }
 
@@ -302,8 +308,7 @@ bool takesDigitsOnly(const QWidget *widget)
         int position = 0;
         return edit->validator()->validate(text, position) == QValidator::Acceptable;
     };
-    return accepts(u"0123456789"_s) && !accepts(u"-1"_s) && !accepts(u"1a"_s)
-           && !accepts(u"+1"_s);
+    return accepts(u"0123456789"_s) && !accepts(u"-1"_s) && !accepts(u"1a"_s) && !accepts(u"+1"_s);
 }
 
 class FormLayout : public testing::Test
@@ -344,11 +349,11 @@ TEST_F(FormLayout, EveryControlHasItsDesignedNameKindPlaceTextAndSettings)
             if (parent->objectName() == expected.parent)
                 widget = candidate;
         }
-        ASSERT_NE(widget, nullptr) << expected.name.toStdString() << " in "
-                                   << expected.parent.toStdString();
+        ASSERT_NE(widget, nullptr)
+            << expected.name.toStdString() << " in " << expected.parent.toStdString();
         const std::string name = expected.name.toStdString();
-        EXPECT_TRUE(isKind(widget, expected.kind)) << name << " is a "
-                                                   << widget->metaObject()->className();
+        EXPECT_TRUE(isKind(widget, expected.kind))
+            << name << " is a " << widget->metaObject()->className();
         EXPECT_EQ(widget->geometry(), expected.geometry) << name;
         if (expected.name != u"透明标签18"_s) {
             EXPECT_EQ(textOf(widget), expected.text) << name;
@@ -421,13 +426,15 @@ TEST_F(FormLayout, SampleListShowsTheSheetLayout)
 {
     const auto *sample = test::control<QTableWidget>(main.get(), u"超级列表框示例"_s);
     ASSERT_EQ(sample->rowCount(), 2);
-    const QStringList columns = {u"条形码"_s, u"图书编号"_s, u"分类号"_s, u"图书类别"_s,
-                                 u"复本号"_s, u"书名"_s, u"著译者"_s, u"出版处"_s,
-                                 u"页数"_s, u"开本"_s, u"版期"_s, u"版次"_s,
-                                 u"单价"_s, u"书架名称"_s, u"入库时间"_s, u"是否借出"_s};
+    const QStringList columns = {u"条形码"_s, u"图书编号"_s, u"分类号"_s,   u"图书类别"_s,
+                                 u"复本号"_s, u"书名"_s,     u"著译者"_s,   u"出版处"_s,
+                                 u"页数"_s,   u"开本"_s,     u"版期"_s,     u"版次"_s,
+                                 u"单价"_s,   u"书架名称"_s, u"入库时间"_s, u"是否借出"_s};
     for (int column = 0; column < 16; ++column)
         EXPECT_EQ(sample->item(0, column)->text(), columns[column]);
-    const auto cell = [sample](int column) { return sample->item(1, column)->text(); };
+    const auto cell = [sample](int column) {
+        return sample->item(1, column)->text();
+    };
     EXPECT_EQ(cell(0).size(), 13);
     EXPECT_EQ(cell(1), u"A00001"_s);
     EXPECT_EQ(cell(3), u"I文学"_s);

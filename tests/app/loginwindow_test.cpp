@@ -108,9 +108,9 @@ TEST_F(LoginWindowTest, FifthWrongPasswordEndsTheProgramAfterItsMessage)
     dialogs.onNotice([&](const auto &) { endsDuringLastNotice = programEnds; });
     for (int count = 1; count <= 5; ++count) {
         attempt(u"quil"_s, code);
-        EXPECT_EQ(dialogs.noticeTexts().last(), u"密码错误，请重试，密码错误次数： "_s
-                                                    + QString::number(count)
-                                                    + u" ，失败 5 次程序将结束！"_s);
+        EXPECT_EQ(dialogs.noticeTexts().last(),
+                  u"密码错误，请重试，密码错误次数： "_s + QString::number(count)
+                      + u" ，失败 5 次程序将结束！"_s);
         EXPECT_TRUE(passwordBox->text().isEmpty());
         EXPECT_EQ(window->focusWidget(), passwordBox);
         // A wrong password leaves the code as drawn.

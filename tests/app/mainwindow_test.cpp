@@ -98,11 +98,11 @@ TEST_F(MainWindowTest, UnopenableDatabaseIsReportedPerTableAndTheWindowStays)
 {
     ASSERT_TRUE(QDir().mkpath(databaseFilePath()));
     open();
-    EXPECT_EQ(dialogs.noticeTexts(),
-              QStringList({u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"图书数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"借出数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"借阅报表数据库初始化失败"_s}));
+    EXPECT_EQ(
+        dialogs.noticeTexts(),
+        QStringList({u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
+                     u"图书数据库初始化失败"_s, u"打开数据库失败"_s, u"借出数据库初始化失败"_s,
+                     u"打开数据库失败"_s, u"借阅报表数据库初始化失败"_s}));
     show();
     EXPECT_EQ(tabs->currentIndex(), 6);
 }
@@ -259,8 +259,8 @@ TEST_F(MainWindowTest, PageVisitsFillTheReaderListOnceAndTheBackupListEachTime)
     auto *backups = control<QListWidget>(window.get(), u"列表框1"_s);
     auto *readers = control<QTableView>(window.get(), u"超级列表框_显示读者信息"_s);
     const auto addReader = [this](const QString &card) {
-        ASSERT_TRUE(state.database.execute(u"insert into 读者数据 values('班','名',?,'0','0','0')"_s,
-                                           {card}));
+        ASSERT_TRUE(state.database.execute(
+            u"insert into 读者数据 values('班','名',?,'0','0','0')"_s, {card}));
     };
 
     addReader(u"1"_s);

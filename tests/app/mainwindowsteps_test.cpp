@@ -23,8 +23,12 @@ struct SetUpRecorder
     MainWindowSetUpHooks hooks(AppState &state, const QString &rowsText)
     {
         MainWindowSetUpHooks h;
-        h.destroyLoginWindow = [this] { steps << u"destroy login"_s; };
-        h.prepareImportPreview = [this] { steps << u"preview"_s; };
+        h.destroyLoginWindow = [this] {
+            steps << u"destroy login"_s;
+        };
+        h.prepareImportPreview = [this] {
+            steps << u"preview"_s;
+        };
         h.rowsPerPageText = [this, rowsText] {
             steps << u"rows"_s;
             return rowsText;
@@ -67,8 +71,8 @@ TEST(MainWindowSetUp, RunsInOrderAndResetsTheSharedState)
 TEST(MainWindowSetUp, RowsPerPageIsTheBoxReadAsAnInteger)
 {
     TempFolder folder;
-    for (const auto &[text, rows] : {std::pair(u"25"_s, 25), std::pair(u""_s, 0),
-                                     std::pair(u"12abc"_s, 12)}) {
+    for (const auto &[text, rows] :
+         {std::pair(u"25"_s, 25), std::pair(u""_s, 0), std::pair(u"12abc"_s, 12)}) {
         AppState state;
         ScriptedDialogs dialogs;
         SetUpRecorder recorder;
@@ -87,11 +91,11 @@ TEST(MainWindowSetUp, DatabaseThatCannotOpenFailsEachTableWithItsMessage)
     SetUpRecorder recorder;
     runMainWindowSetUp(state, dialogs, recorder.hooks(state, u"500"_s));
 
-    EXPECT_EQ(dialogs.noticeTexts(),
-              QStringList({u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"图书数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"借出数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"借阅报表数据库初始化失败"_s}));
+    EXPECT_EQ(
+        dialogs.noticeTexts(),
+        QStringList({u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
+                     u"图书数据库初始化失败"_s, u"打开数据库失败"_s, u"借出数据库初始化失败"_s,
+                     u"打开数据库失败"_s, u"借阅报表数据库初始化失败"_s}));
     for (const auto &shown : dialogs.shown())
         EXPECT_EQ(shown.title, u"提示"_s);
     EXPECT_EQ(recorder.steps.last(), u"select"_s);
@@ -103,7 +107,10 @@ TEST(PageChange, ReaderListOnTheFirstVisitBackupListOnEveryVisit)
     state.readerPagePending = true;
     int readerFills = 0;
     int backupRefreshes = 0;
-    const PageChangeHooks hooks{[&] { ++readerFills; }, [&] { ++backupRefreshes; }};
+    const PageChangeHooks hooks{[&] { ++readerFills; },
+                                [&] {
+                                    ++backupRefreshes;
+                                }};
 
     const struct
     {
@@ -115,7 +122,8 @@ TEST(PageChange, ReaderListOnTheFirstVisitBackupListOnEveryVisit)
         {u"读者管理"_s, 1, 1}, {u"数据管理"_s, 1, 2}, {u"搜索图书"_s, 1, 2},
     };
     for (const auto &visit : visits) {
-        runPageChange(state, [&] { return visit.page; }, hooks);
+        runPageChange(
+            state, [&] { return visit.page; }, hooks);
         EXPECT_EQ(readerFills, visit.readerFills) << visit.page.toStdString();
         EXPECT_EQ(backupRefreshes, visit.backupRefreshes) << visit.page.toStdString();
     }

@@ -72,7 +72,7 @@ TEST_F(PasswordPageTest, SixthClickAfterFiveWrongOldPasswordsEndsSilently)
     QStringList expected;
     for (int count = 1; count <= 5; ++count)
         expected << u"密码错误，请重试，密码错误次数： "_s + QString::number(count)
-                        + u" ，失败 5 次程序将结束！"_s;
+                + u" ，失败 5 次程序将结束！"_s;
     EXPECT_EQ(dialogs.noticeTexts(), expected);
     EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(oldBox->text(), u"wrong"_s);

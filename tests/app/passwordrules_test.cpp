@@ -53,10 +53,11 @@ TEST_F(PasswordRules, WrongPasswordsCountAndTheFifthEndsTheProgram)
     for (int count = 1; count <= 5; ++count) {
         // A right code does not help a wrong password.
         const LoginResult result = checkLogin(file, failures, u"1A2b"_s, u"Quill"_s, u"1A2b"_s);
-        EXPECT_EQ(result.outcome, count < 5 ? LoginOutcome::WrongPassword
-                                            : LoginOutcome::WrongPasswordLimit);
-        EXPECT_EQ(result.message, u"密码错误，请重试，密码错误次数： "_s + QString::number(count)
-                                      + u" ，失败 5 次程序将结束！"_s);
+        EXPECT_EQ(result.outcome,
+                  count < 5 ? LoginOutcome::WrongPassword : LoginOutcome::WrongPasswordLimit);
+        EXPECT_EQ(result.message,
+                  u"密码错误，请重试，密码错误次数： "_s + QString::number(count)
+                      + u" ，失败 5 次程序将结束！"_s);
         EXPECT_EQ(failures, count);
     }
 }
@@ -91,8 +92,8 @@ TEST_F(PasswordRules, ChangeChecksItsBoxesInOrder)
         {u"wrong"_s, {}, PasswordChangeOutcome::NewPasswordMissing, u"新密码不能为空"_s},
     };
     for (const auto &c : cases) {
-        const PasswordChangeResult result = changePassword(file, failures, c.oldPassword,
-                                                           c.newPassword);
+        const PasswordChangeResult result =
+            changePassword(file, failures, c.oldPassword, c.newPassword);
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.message, c.message);
     }
@@ -160,8 +161,7 @@ TEST_F(PasswordRules, StoredTextThatDoesNotReadBackLeavesThePreviousPassword)
         const QByteArray stored = storedPasswordText(unreadable);
         ASSERT_FALSE(stored.isEmpty());
         failures = 1;
-        const PasswordChangeResult result = changePassword(file, failures, u"quill"_s,
-                                                           unreadable);
+        const PasswordChangeResult result = changePassword(file, failures, u"quill"_s, unreadable);
         EXPECT_EQ(result.outcome, PasswordChangeOutcome::WriteFailed) << unreadable.toStdString();
         EXPECT_EQ(result.message, u"写入新密码失败！"_s);
         EXPECT_EQ(failures, 1);

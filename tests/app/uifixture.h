@@ -19,7 +19,7 @@ namespace songtao::test {
 class CountingRandom final : public RandomSource
 {
 public:
-    void reseed() override {}
+    void reseed() override { }
     int between(int low, int high) override { return low + (m_next++ % (high - low + 1)); }
 
 private:

@@ -14,7 +14,7 @@ namespace {
 class RecordingRandom final : public RandomSource
 {
 public:
-    explicit RecordingRandom(bool high) : m_high(high) {}
+    explicit RecordingRandom(bool high) : m_high(high) { }
     void reseed() override { m_calls.append({-1, -1}); }
     int between(int low, int high) override
     {

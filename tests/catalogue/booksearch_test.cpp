@@ -60,8 +60,9 @@ TEST_F(BookSearchTest, TitleSearchListsEveryMatchWithTimingAndTotal)
     EXPECT_EQ(sink.rows[0].author, u"曹雪芹"_s);
     EXPECT_EQ(sink.rows[0].bookNumber, u"A00001"_s);
     EXPECT_EQ(sink.rows[1].shelf, u"文学书架二"_s);
-    EXPECT_EQ(sink.statuses, (QStringList{u"正在显示符合条件的图书"_s,
-                                          u"查询结束，耗时0秒，搜索到2个记录，当前图书总数：3"_s}));
+    EXPECT_EQ(sink.statuses,
+              (QStringList{u"正在显示符合条件的图书"_s,
+                           u"查询结束，耗时0秒，搜索到2个记录，当前图书总数：3"_s}));
     EXPECT_EQ(state.rowsPerPage, 500);
 }
 

@@ -45,14 +45,14 @@ TEST_F(BookTransferTest, ImportsEveryRowWithABookNumberAfterABackup)
     EXPECT_EQ(state.bookTotal, 0);
     EXPECT_EQ(listBackups().size(), 1);
     EXPECT_EQ(status.statuses,
-              (QStringList{u"开始连接数据库..."_s, u"正在查询图书编号不为空的内容"_s,
-                           u"查询结束"_s, u"开始事务"_s, u"1"_s, u"2"_s, u"3"_s, u"事务结束"_s,
+              (QStringList{u"开始连接数据库..."_s, u"正在查询图书编号不为空的内容"_s, u"查询结束"_s,
+                           u"开始事务"_s, u"1"_s, u"2"_s, u"3"_s, u"事务结束"_s,
                            u"导入图书数据结束，耗时 0 秒"_s}));
     // A sheet without most columns imports them empty, in the table's order.
-    EXPECT_EQ(tableRows(kBookTable),
-              (QStringList{u"9787020002207|A00001||||红楼梦|||||||15.00元|||"_s,
-                           u"|A00002||||西游记||||||||||"_s,
-                           u"O'Brien|A00004||||水浒传||||||||||"_s}));
+    EXPECT_EQ(
+        tableRows(kBookTable),
+        (QStringList{u"9787020002207|A00001||||红楼梦|||||||15.00元|||"_s,
+                     u"|A00002||||西游记||||||||||"_s, u"O'Brien|A00004||||水浒传||||||||||"_s}));
 
     // The same workbook again stores every book twice.
     EXPECT_EQ(import(workbook(u"books.xls"_s)), 3);
@@ -67,12 +67,13 @@ TEST_F(BookTransferTest, NumbersAndDatesArriveAsTheirTexts)
     QStringList seen;
     while (records.step()) {
         seen << records.readColumn(u"图书编号"_s) + u' ' + records.readColumn(u"页数"_s) + u' '
-                    + records.readColumn(u"单价"_s) + u' ' + records.readColumn(u"条形码"_s)
-                    + u' ' + records.readColumn(u"入库时间"_s);
+                + records.readColumn(u"单价"_s) + u' ' + records.readColumn(u"条形码"_s) + u' '
+                + records.readColumn(u"入库时间"_s);
     }
     records.close();
-    EXPECT_EQ(seen, (QStringList{u"A00001 169 15 9787020002207 2016年3月21日"_s,
-                                 u"A00002 9.5   "_s, u"12345  -0.25  "_s}));
+    EXPECT_EQ(seen,
+              (QStringList{u"A00001 169 15 9787020002207 2016年3月21日"_s, u"A00002 9.5   "_s,
+                           u"12345  -0.25  "_s}));
 }
 
 TEST_F(BookTransferTest, StopsCleanlyBeforeAnythingIsImported)
@@ -112,7 +113,8 @@ TEST_F(BookTransferTest, AFailedCommitIsReportedAsNothingImported)
     writeWorkbook(workbook(u"books.xls"_s), u"Sheet1"_s, {u"图书编号"_s}, {{u"A1"_s}, {u"A2"_s}});
     test::makeCommitFail(state.database, kBookTable);
     EXPECT_EQ(import(workbook(u"books.xls"_s)), 0);
-    EXPECT_EQ(dialogs.shown().constLast().text, u"导入失败，图书数据未能保存，没有导入任何图书！"_s);
+    EXPECT_EQ(dialogs.shown().constLast().text,
+              u"导入失败，图书数据未能保存，没有导入任何图书！"_s);
     EXPECT_NE(status.statuses.constLast(), u"导入图书数据结束，耗时 0 秒"_s);
     EXPECT_FALSE(state.database.inTransaction());
     EXPECT_TRUE(tableRows(kBookTable).isEmpty());
@@ -125,7 +127,8 @@ TEST_F(BookTransferTest, AnImportThatCouldStoreNoRowIsAFailure)
     ASSERT_TRUE(state.database.execute(u"CREATE TRIGGER refuse BEFORE INSERT ON 图书数据 "
                                        u"BEGIN SELECT RAISE(ABORT, 'x'); END"_s));
     EXPECT_EQ(import(workbook(u"books.xls"_s)), 0);
-    EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"导入失败，图书数据未能保存，没有导入任何图书！"_s});
+    EXPECT_EQ(dialogs.noticeTexts(),
+              QStringList{u"导入失败，图书数据未能保存，没有导入任何图书！"_s});
     EXPECT_EQ(status.statuses.constLast(), u"导入失败，图书数据未能保存，没有导入任何图书！"_s);
     EXPECT_FALSE(state.database.inTransaction());
 
@@ -141,7 +144,8 @@ TEST_F(BookTransferTest, ExportReplacesTheFileAndShowsProgress)
 {
     const QString path = workbook(u"export.xls"_s);
     // An older workbook with more rows is replaced completely.
-    writeWorkbook(path, u"sheet1"_s, bookColumns(), QList<QStringList>(5, QStringList(16, u"旧"_s)));
+    writeWorkbook(path, u"sheet1"_s, bookColumns(),
+                  QList<QStringList>(5, QStringList(16, u"旧"_s)));
     addBook(u"A1"_s, u"红楼梦"_s, u"978"_s);
     addBook(u"A2"_s, u"O'Brien|,%"_s);
     addBook(u"A3"_s, u"𠮷"_s);
@@ -161,10 +165,22 @@ TEST_F(BookTransferTest, ExportReplacesTheFileAndShowsProgress)
 
 TEST_F(BookTransferTest, ExportThenImportGivesBackEveryBook)
 {
-    const QStringList full = {u"9787020002207"_s, u"A00001"_s, u"I242.4"_s, u"文学"_s, u"1"_s,
-                              u"红楼梦"_s, u"曹雪芹"_s, u"人民文学出版社"_s, u"1606"_s,
-                              u"32开"_s, u"1996.12"_s, u"3"_s, u"59.70"_s, u"文学书架一"_s,
-                              u"2015年9月1日"_s, u"0"_s};
+    const QStringList full = {u"9787020002207"_s,
+                              u"A00001"_s,
+                              u"I242.4"_s,
+                              u"文学"_s,
+                              u"1"_s,
+                              u"红楼梦"_s,
+                              u"曹雪芹"_s,
+                              u"人民文学出版社"_s,
+                              u"1606"_s,
+                              u"32开"_s,
+                              u"1996.12"_s,
+                              u"3"_s,
+                              u"59.70"_s,
+                              u"文学书架一"_s,
+                              u"2015年9月1日"_s,
+                              u"0"_s};
     ASSERT_TRUE(state.database.execute(
         u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, full));
     addBook(u"A'2"_s, u"含有'引号\"和--"_s);

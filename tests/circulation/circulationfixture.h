@@ -30,7 +30,8 @@ protected:
     void SetUp() override
     {
         LibraryFixture::SetUp();
-        addReader(QStringLiteral("初一(3)班"), QStringLiteral("张 三"), QStringLiteral("201409001"));
+        addReader(QStringLiteral("初一(3)班"), QStringLiteral("张 三"),
+                  QStringLiteral("201409001"));
         addReader(QStringLiteral("初二(1)班"), QStringLiteral("李四"), QStringLiteral("201409002"));
         addBook(QStringLiteral("A00001"), QStringLiteral("红楼梦"));
         addBook(QStringLiteral("A00002"), QStringLiteral("西游记"));

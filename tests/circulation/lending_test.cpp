@@ -6,15 +6,16 @@ using namespace songtao;
 namespace {
 
 class LendingTest : public test::CirculationFixture
-{};
+{ };
 
 TEST_F(LendingTest, FirstLendingWritesAllThreeTablesAndShowsTheLoan)
 {
     clock.set(QDateTime(QDate(2016, 5, 5), QTime(9, 30)));
     EXPECT_EQ(circulation.lend(u"201409001"_s, u"A00001"_s), CirculationFocus::None);
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    EXPECT_EQ(view.availability, (QStringList{u"查询图书是否可借。。。"_s, u"该图书可借！"_s,
-                                              u"成功记录所借图书！"_s}));
+    EXPECT_EQ(
+        view.availability,
+        (QStringList{u"查询图书是否可借。。。"_s, u"该图书可借！"_s, u"成功记录所借图书！"_s}));
     EXPECT_EQ(tableRows(kReaderTable).first(),
               u"初一(3)班|张 三|201409001|A00001||2016年5月5日||红楼梦|"_s);
     EXPECT_EQ(tableRows(kReportTable),
@@ -22,8 +23,8 @@ TEST_F(LendingTest, FirstLendingWritesAllThreeTablesAndShowsTheLoan)
     EXPECT_EQ(tableRows(kLentTable), QStringList{u"A00001|201409001"_s});
     EXPECT_EQ(view.readerText, u"班别：初一(3)班  姓名：张 三  已借图书：1 本"_s);
     ASSERT_EQ(view.rows.size(), 1);
-    EXPECT_EQ(view.rows[0], (LoanRow{u"A00001"_s, u"红楼梦"_s, u"2016年5月5日"_s,
-                                     u"2016年5月10日"_s, u"5"_s}));
+    EXPECT_EQ(view.rows[0],
+              (LoanRow{u"A00001"_s, u"红楼梦"_s, u"2016年5月5日"_s, u"2016年5月10日"_s, u"5"_s}));
     EXPECT_FALSE(state.database.inTransaction());
 }
 
@@ -34,8 +35,9 @@ TEST_F(LendingTest, ReturnedBookReusesItsRowAndSecondLoanAppends)
     clock.advanceSeconds(86400);
     circulation.lend(u"201409001"_s, u"A00002"_s);
     EXPECT_EQ(tableRows(kLentTable), (QStringList{u"A00002|201409001"_s, u"A00001|201409001"_s}));
-    EXPECT_EQ(tableRows(kReaderTable).first(),
-              u"初一(3)班|张 三|201409001|A00001|A00002||2016年3月21日|2016年3月22日||红楼梦|西游记|"_s);
+    EXPECT_EQ(
+        tableRows(kReaderTable).first(),
+        u"初一(3)班|张 三|201409001|A00001|A00002||2016年3月21日|2016年3月22日||红楼梦|西游记|"_s);
     ASSERT_EQ(view.rows.size(), 2);
     EXPECT_EQ(view.rows.last().bookNumber, u"A00002"_s);
     EXPECT_EQ(view.readerText, u"班别：初一(3)班  姓名：张 三  已借图书：2 本"_s);
@@ -60,9 +62,15 @@ TEST_F(LendingTest, RefusalsWriteNothing)
         {u"201409001"_s, u"A00009"_s, {}, u"无该图书编号！"_s, CirculationFocus::None},
         {u"201409001"_s, u"A00001"_s, {}, u"该图书已借出！"_s, CirculationFocus::None},
         {u"201409002"_s, u"A00001"_s, {}, u"该图书已借出！"_s, CirculationFocus::None},
-        {u"201409001"_s, u"A|1"_s, {u"图书编号中含有“|”或“,”，不能借出！"_s}, {},
+        {u"201409001"_s,
+         u"A|1"_s,
+         {u"图书编号中含有“|”或“,”，不能借出！"_s},
+         {},
          CirculationFocus::BookNumberBox},
-        {u"201409001"_s, u"A,1"_s, {u"图书编号中含有“|”或“,”，不能借出！"_s}, {},
+        {u"201409001"_s,
+         u"A,1"_s,
+         {u"图书编号中含有“|”或“,”，不能借出！"_s},
+         {},
          CirculationFocus::BookNumberBox},
     };
     for (const auto &c : cases) {
@@ -82,7 +90,8 @@ TEST_F(LendingTest, TitleWithBarIsStoredWithAFullWidthBarInTheLoanString)
     circulation.lend(u"201409001"_s, u"A00003"_s);
     EXPECT_EQ(tableRows(kReaderTable).first(),
               u"初一(3)班|张 三|201409001|A00003||2016年3月21日||甲｜乙|"_s);
-    EXPECT_EQ(tableRows(kReportTable).first(), u"2016|A00003|甲|乙|初一(3)班 张 三|2016年3月21日|"_s);
+    EXPECT_EQ(tableRows(kReportTable).first(),
+              u"2016|A00003|甲|乙|初一(3)班 张 三|2016年3月21日|"_s);
     ASSERT_EQ(view.rows.size(), 1);
     EXPECT_EQ(view.rows[0].title, u"甲｜乙"_s);
 }

@@ -73,7 +73,7 @@ TEST(LoanDisplay, DueDatesAndDaysLeftFollowTheCalendar)
 TEST(LoanDisplay, BrokenStoredStringsShowWhatTheyHold)
 {
     // Imported readers may have strings whose items do not line up.
-    const ReaderRecord reader{u""_s, u"名"_s, u"1"_s, u"A1|B2|C3|"_s, u"2016年3月21日|"_s,
+    const ReaderRecord reader{u""_s,      u"名"_s, u"1"_s, u"A1|B2|C3|"_s, u"2016年3月21日|"_s,
                               u"甲|乙|"_s};
     const QList<LoanRow> rows = loanRows(reader, QDate(2016, 3, 21));
     ASSERT_EQ(rows.size(), 3);

@@ -25,8 +25,9 @@ TEST_F(ReturningTest, ReturningTheMiddleLoanKeepsDatesWithTheirBooks)
     circulation.showReaderLoans(u"201409001"_s);
     EXPECT_EQ(circulation.returnSelected(u"201409001"_s, 1), CirculationFocus::None);
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    EXPECT_EQ(tableRows(kReaderTable).first(),
-              u"初一(3)班|张 三|201409001|A00001|A00003||2016年3月21日|2016年3月23日||红楼梦|甲｜乙|"_s);
+    EXPECT_EQ(
+        tableRows(kReaderTable).first(),
+        u"初一(3)班|张 三|201409001|A00001|A00003||2016年3月21日|2016年3月23日||红楼梦|甲｜乙|"_s);
     EXPECT_EQ(tableRows(kReportTable).at(1),
               u"2016|A00002|西游记|初一(3)班 张 三|2016年3月22日|2016年3月24日"_s);
     EXPECT_EQ(tableRows(kLentTable).at(1), u"A00002|0"_s);
@@ -66,8 +67,9 @@ TEST_F(ReturningTest, GuardsSelectionAndTheShownCard)
     const QStringList before = allTables();
     EXPECT_EQ(circulation.returnSelected(u"201409001"_s, -1), CirculationFocus::None);
     EXPECT_EQ(circulation.returnSelected(u"201409002"_s, 0), CirculationFocus::CardNumberBox);
-    EXPECT_EQ(dialogs.noticeTexts(),
-              (QStringList{u"未选择书本"_s, u"你已更改读者借书证号，该图书借阅者证号：201409001"_s}));
+    EXPECT_EQ(
+        dialogs.noticeTexts(),
+        (QStringList{u"未选择书本"_s, u"你已更改读者借书证号，该图书借阅者证号：201409001"_s}));
     EXPECT_EQ(allTables(), before);
 
     // A card that no reader has clears the list: nothing left to return.

@@ -28,7 +28,8 @@ TEST_F(LendingPageTest, LendingShowsTheLogAndTheLoan)
     click(u"按钮_借书"_s);
     EXPECT_TRUE(dialogs.shown().isEmpty());
     EXPECT_EQ(label(u"透明标签_图书是否可借"_s)->text(), u"成功记录所借图书！"_s);
-    EXPECT_EQ(label(u"透明标签_读者信息"_s)->text(), u"班别：初一(3)班  姓名：张三  已借图书：1 本"_s);
+    EXPECT_EQ(label(u"透明标签_读者信息"_s)->text(),
+              u"班别：初一(3)班  姓名：张三  已借图书：1 本"_s);
     EXPECT_EQ(rowTexts(loans, 3), QStringList{u"2016年3月26日"_s});
     EXPECT_EQ(rowTexts(loans, 4), QStringList{u"5"_s});
 
@@ -57,7 +58,8 @@ TEST_F(LendingPageTest, ReturningActsOnTheSelectedRowOfTheShownReader)
     selectRow(loans, 0);
     type(u"编辑框_借书证号_借书还书"_s, u"201409002"_s);
     click(u"按钮_还书"_s);
-    EXPECT_EQ(dialogs.noticeTexts().constLast(), u"你已更改读者借书证号，该图书借阅者证号：201409001"_s);
+    EXPECT_EQ(dialogs.noticeTexts().constLast(),
+              u"你已更改读者借书证号，该图书借阅者证号：201409001"_s);
     EXPECT_TRUE(hasFocus(u"编辑框_借书证号_借书还书"_s));
 
     type(u"编辑框_借书证号_借书还书"_s, u"201409001"_s);

@@ -16,8 +16,7 @@ namespace songtao::test {
 
 // One page on its own, over a library in a fresh folder, driven through its
 // controls with scripted boxes and a set clock.
-template<typename Page>
-class PageFixture : public LibraryFixture
+template<typename Page> class PageFixture : public LibraryFixture
 {
 protected:
     void SetUp() override
@@ -27,7 +26,10 @@ protected:
         page->resize(798, 552);
     }
 
-    QPushButton *button(const QString &name) const { return control<QPushButton>(page.get(), name); }
+    QPushButton *button(const QString &name) const
+    {
+        return control<QPushButton>(page.get(), name);
+    }
     QLineEdit *edit(const QString &name) const { return control<QLineEdit>(page.get(), name); }
     QLabel *label(const QString &name) const { return control<QLabel>(page.get(), name); }
     QTableView *list(const QString &name) const { return control<QTableView>(page.get(), name); }

@@ -15,12 +15,12 @@ protected:
 
 TEST_F(ReaderRegisterTest, LookupKeepsSixNamedFieldsEvenWithCommas)
 {
-    addReader(u"初一,3班"_s, u"张,三"_s, u"2014,01"_s, u"A1|"_s, u"2016年3月21日|"_s,
-              u"红楼梦|"_s);
+    addReader(u"初一,3班"_s, u"张,三"_s, u"2014,01"_s, u"A1|"_s, u"2016年3月21日|"_s, u"红楼梦|"_s);
     const auto found = lookupReader(state, u"2014,01"_s);
     ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(*found, (ReaderRecord{u"初一,3班"_s, u"张,三"_s, u"2014,01"_s, u"A1|"_s,
-                                    u"2016年3月21日|"_s, u"红楼梦|"_s}));
+    EXPECT_EQ(*found,
+              (ReaderRecord{u"初一,3班"_s, u"张,三"_s, u"2014,01"_s, u"A1|"_s, u"2016年3月21日|"_s,
+                            u"红楼梦|"_s}));
     EXPECT_EQ(state.currentReader, *found);
 
     // Unknown, case-different and empty card numbers find nothing and clear it.
@@ -85,8 +85,9 @@ TEST_F(ReaderRegisterTest, DeleteRefusesReadersWithBooksOutAndAsksFirst)
     EXPECT_TRUE(readers.remove(u""_s).focusCardBox);
     EXPECT_FALSE(readers.remove(u"3"_s).refillList);
     EXPECT_FALSE(readers.remove(u"1"_s).refillList);
-    EXPECT_EQ(dialogs.noticeTexts(), (QStringList{u"请输入借书证号"_s, u"不存在以下借书证号3"_s,
-                                                  u"该读者有图书未还，不能删除！"_s}));
+    EXPECT_EQ(dialogs.noticeTexts(),
+              (QStringList{u"请输入借书证号"_s, u"不存在以下借书证号3"_s,
+                           u"该读者有图书未还，不能删除！"_s}));
     EXPECT_EQ(dialogs.shown().last().title, u"警告"_s);
 
     dialogs.clear();
@@ -120,7 +121,8 @@ TEST_F(ReaderRegisterTest, AddChecksCompletenessAndDuplicates)
         dialogs.clear();
         EXPECT_EQ(readers.add(c.className, c.name, c.card).refillList, c.added)
             << c.card.toStdString();
-        EXPECT_EQ(dialogs.noticeTexts(), c.message.isEmpty() ? QStringList{} : QStringList{c.message});
+        EXPECT_EQ(dialogs.noticeTexts(),
+                  c.message.isEmpty() ? QStringList{} : QStringList{c.message});
     }
     EXPECT_EQ(tableRows(kReaderTable),
               (QStringList{u"一班|甲|A1|0|0|0"_s, u"二班|乙|a1|0|0|0"_s,

@@ -19,21 +19,22 @@ TEST_F(ReaderTransferTest, ImportSkipsKnownCardsAndFillsEmptyLoanStrings)
 {
     addReader(u"一班"_s, u"旧名"_s, u"201409001"_s);
     const QString path = folder.file(u"readers.xls"_s);
-    writeWorkbook(path, u"Sheet1"_s,
-                  {u"借书证号"_s, u"姓名"_s, u"班别"_s, u"图书编号串"_s, u"日期编号串"_s, u"书名串"_s},
-                  {{u"201409001"_s, u"新名"_s, u"二班"_s},
-                   {u"201409002"_s, u"乙"_s, u"二班"_s, u"A1|"_s, u"2016年3月21日|"_s, u"书|"_s},
-                   {u""_s, u"没有证号"_s},
-                   {u"201409003"_s, u"丙,丁"_s, u"三班"_s},
-                   {u"201409003"_s, u"重复"_s, u"三班"_s},
-                   {u"a201409002"_s, u"大小写"_s, u"三班"_s}});
+    writeWorkbook(
+        path, u"Sheet1"_s,
+        {u"借书证号"_s, u"姓名"_s, u"班别"_s, u"图书编号串"_s, u"日期编号串"_s, u"书名串"_s},
+        {{u"201409001"_s, u"新名"_s, u"二班"_s},
+         {u"201409002"_s, u"乙"_s, u"二班"_s, u"A1|"_s, u"2016年3月21日|"_s, u"书|"_s},
+         {u""_s, u"没有证号"_s},
+         {u"201409003"_s, u"丙,丁"_s, u"三班"_s},
+         {u"201409003"_s, u"重复"_s, u"三班"_s},
+         {u"a201409002"_s, u"大小写"_s, u"三班"_s}});
     EXPECT_EQ(importReaders(state, dialogs, path), 3);
     EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"共导入 3 个读者信息"_s});
     EXPECT_EQ(dialogs.shown().at(0).title, u"提示"_s);
-    EXPECT_EQ(tableRows(kReaderTable),
-              (QStringList{u"一班|旧名|201409001|0|0|0"_s,
-                           u"二班|乙|201409002|A1||2016年3月21日||书|"_s,
-                           u"三班|丙,丁|201409003|0|0|0"_s, u"三班|大小写|a201409002|0|0|0"_s}));
+    EXPECT_EQ(
+        tableRows(kReaderTable),
+        (QStringList{u"一班|旧名|201409001|0|0|0"_s, u"二班|乙|201409002|A1||2016年3月21日||书|"_s,
+                     u"三班|丙,丁|201409003|0|0|0"_s, u"三班|大小写|a201409002|0|0|0"_s}));
 
     // Everything known already: a count of 0.
     dialogs.clear();
@@ -60,7 +61,8 @@ TEST_F(ReaderTransferTest, ImportFailuresLeaveTheTableAlone)
     test::makeCommitFail(state.database, kReaderTable);
     dialogs.clear();
     EXPECT_EQ(importReaders(state, dialogs, folder.file(u"ok.xls"_s)), 0);
-    EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"导入失败，读者数据未能保存，没有导入任何读者！"_s});
+    EXPECT_EQ(dialogs.noticeTexts(),
+              QStringList{u"导入失败，读者数据未能保存，没有导入任何读者！"_s});
     EXPECT_FALSE(state.database.inTransaction());
     EXPECT_TRUE(tableRows(kReaderTable).isEmpty());
 }

@@ -16,9 +16,9 @@ protected:
     void SetUp() override
     {
         LibraryFixture::SetUp();
-        for (const QString &row :
-             {u"2016|A1|红楼梦|一班 甲|2016年3月21日|2016年3月26日"_s,
-              u"2015|A2|西游记|二班 乙|2015年5月1日|"_s, u"2016|A3|O'Brien|三班 丙|2016年4月1日|"_s})
+        for (const QString &row : {u"2016|A1|红楼梦|一班 甲|2016年3月21日|2016年3月26日"_s,
+                                   u"2015|A2|西游记|二班 乙|2015年5月1日|"_s,
+                                   u"2016|A3|O'Brien|三班 丙|2016年4月1日|"_s})
             ASSERT_TRUE(state.database.execute(u"insert into 借阅报表 values(?,?,?,?,?,?)"_s,
                                                row.split(u'|')));
     }
@@ -30,8 +30,9 @@ TEST_F(LendingReportTest, ViewListsOneYearInLendingOrder)
     const auto rows = readReport(state.recordSet, u"2016"_s);
     ASSERT_TRUE(rows.has_value());
     ASSERT_EQ(rows->size(), 2);
-    EXPECT_EQ(rows->at(0), (ReportRow{u"A1"_s, u"红楼梦"_s, u"一班 甲"_s, u"2016年3月21日"_s,
-                                      u"2016年3月26日"_s}));
+    EXPECT_EQ(
+        rows->at(0),
+        (ReportRow{u"A1"_s, u"红楼梦"_s, u"一班 甲"_s, u"2016年3月21日"_s, u"2016年3月26日"_s}));
     EXPECT_EQ(rows->at(1).returnedOn, u""_s);
     EXPECT_TRUE(readReport(state.recordSet, u"2017"_s)->isEmpty());
     ASSERT_TRUE(state.database.execute(u"DROP TABLE 借阅报表"_s));
@@ -44,10 +45,11 @@ TEST_F(LendingReportTest, ExportWritesTheYearWithProgress)
     test::writeWorkbook(path, u"Sheet1"_s, {u"图书编号"_s}, {{u"旧"_s}, {u"旧"_s}, {u"旧"_s}});
     dialogs.answerFileChoices({path});
     exportReport(state, dialogs, u"2016"_s, status);
-    EXPECT_EQ(status.statuses, (QStringList{u"准备导出数据……"_s, u"1/2"_s, u"2/2"_s,
-                                            u"导出借阅报表成功！"_s}));
+    EXPECT_EQ(status.statuses,
+              (QStringList{u"准备导出数据……"_s, u"1/2"_s, u"2/2"_s, u"导出借阅报表成功！"_s}));
     EXPECT_TRUE(dialogs.noticeTexts().isEmpty());
-    const QStringList headings = {u"图书编号"_s, u"书名"_s, u"借阅者"_s, u"借书日期"_s, u"还书日期"_s};
+    const QStringList headings = {u"图书编号"_s, u"书名"_s, u"借阅者"_s, u"借书日期"_s,
+                                  u"还书日期"_s};
     EXPECT_EQ(readWorkbook(path, u"Sheet1"_s, u"图书编号"_s, headings),
               (QList<QStringList>{
                   {u"A1"_s, u"红楼梦"_s, u"一班 甲"_s, u"2016年3月21日"_s, u"2016年3月26日"_s},
@@ -87,7 +89,7 @@ TEST_F(LendingReportTest, AWriteThatFailsAtTheEndIsReported)
     class SabotagingStatus final : public StatusView
     {
     public:
-        explicit SabotagingStatus(QString path) : m_path(std::move(path)) {}
+        explicit SabotagingStatus(QString path) : m_path(std::move(path)) { }
         void showStatus(const QString &text) override
         {
             texts << text;

@@ -38,8 +38,8 @@ const QString kImportFailed = u"导入失败，图书数据未能保存，没有
 class NoView final : public CirculationView
 {
 public:
-    void showAvailability(const QString &) override {}
-    void showBorrower(const QString &) override {}
+    void showAvailability(const QString &) override { }
+    void showBorrower(const QString &) override { }
     void showLoans(const QString &, const QList<LoanRow> &rows) override { shown = rows; }
     QList<LoanRow> shown;
 };
@@ -87,14 +87,14 @@ protected:
         ASSERT_TRUE(database.execute(u"insert into 读者数据 values(?,?,?,?,?,?)"_s,
                                      {u"初一(3)班"_s, u"张三"_s, u"201409001"_s, u"A00001|"_s,
                                       u"2016年3月18日|"_s, u"书名1|"_s}));
-        ASSERT_TRUE(database.execute(u"insert into 读者数据 values(?,?,?,?,?,?)"_s,
-                                     {u"初二(1)班"_s, u"李四"_s, u"201409002"_s, u"0"_s,
-                                      u"0"_s, u"0"_s}));
-        ASSERT_TRUE(database.execute(u"insert into 借阅报表 values(?,?,?,?,?,'')"_s,
-                                     {u"2016"_s, u"A00001"_s, u"书名1"_s, u"初一(3)班 张三"_s,
-                                      u"2016年3月18日"_s}));
-        ASSERT_TRUE(database.execute(u"insert into 借出数据 values(?,?)"_s,
-                                     {u"A00001"_s, u"201409001"_s}));
+        ASSERT_TRUE(
+            database.execute(u"insert into 读者数据 values(?,?,?,?,?,?)"_s,
+                             {u"初二(1)班"_s, u"李四"_s, u"201409002"_s, u"0"_s, u"0"_s, u"0"_s}));
+        ASSERT_TRUE(database.execute(
+            u"insert into 借阅报表 values(?,?,?,?,?,'')"_s,
+            {u"2016"_s, u"A00001"_s, u"书名1"_s, u"初一(3)班 张三"_s, u"2016年3月18日"_s}));
+        ASSERT_TRUE(
+            database.execute(u"insert into 借出数据 values(?,?)"_s, {u"A00001"_s, u"201409001"_s}));
         ASSERT_TRUE(database.commitTransaction());
     }
 
@@ -174,8 +174,7 @@ void PrintTo(const Damage &damage, std::ostream *out)
 }
 
 class DamagedAtStart : public Faults, public ::testing::WithParamInterface<Damage>
-{
-};
+{ };
 
 TEST_P(DamagedAtStart, RefusedWithTheMessagesAndLeftAsItWas)
 {
@@ -187,11 +186,11 @@ TEST_P(DamagedAtStart, RefusedWithTheMessagesAndLeftAsItWas)
     ASSERT_TRUE(test::writeFileBytes(databaseFilePath(), damaged));
 
     EXPECT_EQ(openLibrary(), 4);
-    EXPECT_EQ(dialogs.noticeTexts(),
-              (QStringList{u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"图书数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"借出数据库初始化失败"_s, u"打开数据库失败"_s,
-                           u"借阅报表数据库初始化失败"_s}));
+    EXPECT_EQ(
+        dialogs.noticeTexts(),
+        (QStringList{u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
+                     u"图书数据库初始化失败"_s, u"打开数据库失败"_s, u"借出数据库初始化失败"_s,
+                     u"打开数据库失败"_s, u"借阅报表数据库初始化失败"_s}));
     dialogs.clear();
     tryEveryWrite();
     EXPECT_EQ(successMessages(), QStringList{});
@@ -202,21 +201,34 @@ TEST_P(DamagedAtStart, RefusedWithTheMessagesAndLeftAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, DamagedAtStart,
-    ::testing::Values(
-        Damage{"HeaderZeroed",
-               [](QByteArray b) { return b.replace(0, 100, QByteArray(100, '\0')); }},
-        Damage{"TruncatedToHalf", [](const QByteArray &b) { return b.left(b.size() / 2); }},
-        Damage{"TruncatedMidPage", [](const QByteArray &b) { return b.left(b.size() / 2 + 1000); }},
-        Damage{"OnlyTheFirstPage", [](const QByteArray &b) { return b.left(4096); }},
-        Damage{"PagesInsideOverwritten",
-               [](QByteArray b) {
-                   // Pages in the middle of the book table: noise.
-                   for (qsizetype at = b.size() / 2; at < b.size() / 2 + 3 * 4096; ++at)
-                       b[at] = char(at * 7919 % 251);
-                   return b;
-               }},
-        Damage{"TextFile",
-               [](const QByteArray &) { return QByteArray("not a database\n").repeated(999); }}),
+    ::testing::Values(Damage{"HeaderZeroed",
+                             [](QByteArray b) {
+                                 return b.replace(0, 100, QByteArray(100, '\0'));
+                             }},
+                      Damage{"TruncatedToHalf",
+                             [](const QByteArray &b) {
+                                 return b.left(b.size() / 2);
+                             }},
+                      Damage{"TruncatedMidPage",
+                             [](const QByteArray &b) {
+                                 return b.left(b.size() / 2 + 1000);
+                             }},
+                      Damage{"OnlyTheFirstPage",
+                             [](const QByteArray &b) {
+                                 return b.left(4096);
+                             }},
+                      Damage{"PagesInsideOverwritten",
+                             [](QByteArray b) {
+                                 // Pages in the middle of the book table: noise.
+                                 for (qsizetype at = b.size() / 2; at < b.size() / 2 + 3 * 4096;
+                                      ++at)
+                                     b[at] = char(at * 7919 % 251);
+                                 return b;
+                             }},
+                      Damage{"TextFile",
+                             [](const QByteArray &) {
+                                 return QByteArray("not a database\n").repeated(999);
+                             }}),
     [](const ::testing::TestParamInfo<Damage> &damage) { return std::string(damage.param.name); });
 
 TEST_F(Faults, AReadOnlyDatabaseFileIsUsedForReadingAndNothingIsLost)

@@ -28,14 +28,18 @@ void PrintTo(const QString &text, std::ostream *out)
 namespace {
 
 const QStringList kHostile = {
-    u"O'Brien \"双引号\" ''"_s, u"100%"_s, u"a_b"_s, u"甲|乙"_s, u"甲,乙"_s, u"１２３４５"_s,
+    u"O'Brien \"双引号\" ''"_s,
+    u"100%"_s,
+    u"a_b"_s,
+    u"甲|乙"_s,
+    u"甲,乙"_s,
+    u"１２３４５"_s,
     QString(1000, QChar(u'书')),
     u"𠀀😀"_s, // outside GBK: stored as GB18030, never as "?"
 };
 
 class HostileReaders : public test::PageFixture<ReadersPage>
-{
-};
+{ };
 
 TEST_F(HostileReaders, AddedViewedAndDeletedExactly)
 {
@@ -88,8 +92,7 @@ TEST_F(HostileReaders, WorkbooksWithSuchNamesAreImportedAndExported)
 }
 
 class HostileLending : public test::PageFixture<LendingPage>
-{
-};
+{ };
 
 TEST_F(HostileLending, LentAndReturnedExactlyOrRefusedForSeparators)
 {
@@ -103,8 +106,7 @@ TEST_F(HostileLending, LentAndReturnedExactlyOrRefusedForSeparators)
         const QString reader = u"一班|"_s + text + u'|' + text;
         if (text.contains(u'|') || text.contains(u',')) {
             // A separator inside a book number would split the loan strings.
-            EXPECT_EQ(dialogs.noticeTexts(),
-                      QStringList{u"图书编号中含有“|”或“,”，不能借出！"_s});
+            EXPECT_EQ(dialogs.noticeTexts(), QStringList{u"图书编号中含有“|”或“,”，不能借出！"_s});
             EXPECT_TRUE(tableRows(kReaderTable).contains(reader + u"|0|0|0"_s));
             continue;
         }
@@ -163,9 +165,10 @@ TEST_F(HostileSearch, ThePageSizeBoxReadsTheNumberItStartsWith)
     {
         QString text;
         int rows; // 0: refused
-    } cases[] = {{u"100%"_s, 100}, {u"１２３４５"_s, 120}, {u"1,000"_s, 1},
-                 {u"O'Brien"_s, 0}, {u"a_b"_s, 0},         {u"甲|乙"_s, 0},
-                 {u"𠀀😀"_s, 0},     {QString(1000, u'9'), 120}, {u"-5"_s, 0}};
+    } cases[] = {
+        {u"100%"_s, 100}, {u"１２３４５"_s, 120}, {u"1,000"_s, 1}, {u"O'Brien"_s, 0},
+        {u"a_b"_s, 0},    {u"甲|乙"_s, 0},        {u"𠀀😀"_s, 0},   {QString(1000, u'9'), 120},
+        {u"-5"_s, 0}};
     for (const auto &[text, rows] : cases) {
         dialogs.clear();
         type(u"编辑框_每页行数"_s, text);
@@ -181,8 +184,7 @@ TEST_F(HostileSearch, ThePageSizeBoxReadsTheNumberItStartsWith)
 }
 
 class HostilePasswords : public test::UiFixture
-{
-};
+{ };
 
 TEST_F(HostilePasswords, ChangedToAndThenAcceptedAtLogin)
 {

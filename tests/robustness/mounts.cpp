@@ -11,9 +11,8 @@ SmallDisk::SmallDisk(qint64 bytes)
 {
     const QByteArray options = "size=" + QByteArray::number(bytes);
     m_mounted = m_folder.isValid()
-                && ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0,
-                           options.constData())
-                       == 0;
+        && ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0, options.constData())
+            == 0;
 }
 
 SmallDisk::~SmallDisk()
@@ -24,15 +23,15 @@ SmallDisk::~SmallDisk()
 
 bool SmallDisk::makeReadOnly() const
 {
-    return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr,
-                   MS_REMOUNT | MS_RDONLY, nullptr)
-           == 0;
+    return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                   nullptr)
+        == 0;
 }
 
 bool SmallDisk::makeWritable() const
 {
     return ::mount(nullptr, QFile::encodeName(path()).constData(), nullptr, MS_REMOUNT, nullptr)
-           == 0;
+        == 0;
 }
 
 bool SmallDisk::fill() const
@@ -41,11 +40,9 @@ bool SmallDisk::fill() const
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size()) {
-    }
+    while (filler.write(block) == block.size()) { }
     // Whatever still fits, byte by byte.
-    while (filler.write("x", 1) == 1) {
-    }
+    while (filler.write("x", 1) == 1) { }
     return true;
 }
 

@@ -57,9 +57,9 @@ TEST_F(BackupTest, CopiesTheOpenDatabaseByteForByteAndListsIt)
     ASSERT_TRUE(test::writeFileBytes(folder.file(u"数据库备份.sdb"_s), "x"));
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"数据库2017年1月1日.sdb"_s));
     ASSERT_TRUE(test::writeFileBytes(folder.file(u"数据库1999年x月y日旧.sdb"_s), "x"));
-    EXPECT_EQ(backupNames(), (QStringList{u"数据库1999年x月y日旧.sdb"_s,
-                                          u"数据库2016年3月21日15时40分6秒.sdb"_s,
-                                          u"数据库2016年3月22日.sdb"_s}));
+    EXPECT_EQ(backupNames(),
+              (QStringList{u"数据库1999年x月y日旧.sdb"_s, u"数据库2016年3月21日15时40分6秒.sdb"_s,
+                           u"数据库2016年3月22日.sdb"_s}));
 }
 
 TEST_F(BackupTest, AMissingOrUnreadableDatabaseIsNoBackup)

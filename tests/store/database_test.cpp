@@ -28,7 +28,8 @@ protected:
         ASSERT_EQ(ensureLibraryTables(database, dialogs, fields, databaseFilePath()), 0);
     }
 
-    QStringList column(const QString &statement, const QString &name, const QStringList &values = {})
+    QStringList column(const QString &statement, const QString &name,
+                       const QStringList &values = {})
     {
         QStringList result;
         EXPECT_TRUE(records.query(statement, values)) << statement.toStdString();
@@ -66,8 +67,9 @@ TEST_F(LibraryDatabase, HostileValuesAreStoredAndComparedExactly)
         EXPECT_EQ(column(u"select * from 读者数据 where 借书证号 = ?"_s, u"借书证号"_s, {value}),
                   QStringList{value});
     }
-    EXPECT_TRUE(column(u"select * from 读者数据 where 借书证号 = ?"_s, u"借书证号"_s, {u"o'brien"_s})
-                    .isEmpty());
+    EXPECT_TRUE(
+        column(u"select * from 读者数据 where 借书证号 = ?"_s, u"借书证号"_s, {u"o'brien"_s})
+            .isEmpty());
 }
 
 TEST_F(LibraryDatabase, StatementTextCannotCarryASecondStatement)
@@ -101,7 +103,9 @@ TEST_F(LibraryDatabase, FailuresGiveFalseNeverACrash)
 
 TEST_F(LibraryDatabase, RollbackAndCloseDiscardTheOpenTransaction)
 {
-    const auto count = [&] { return database.queryInteger(u"select count(*) from 借出数据"_s); };
+    const auto count = [&] {
+        return database.queryInteger(u"select count(*) from 借出数据"_s);
+    };
     ASSERT_TRUE(database.beginTransaction());
     ASSERT_TRUE(database.execute(u"insert into 借出数据 values(?,?)"_s, {u"A1"_s, u"1"_s}));
     EXPECT_TRUE(database.rollbackTransaction());
@@ -123,9 +127,12 @@ TEST_F(LibraryDatabase, NothingRunsOutsideATransactionThatSQLiteRolledBack)
 {
     // SQLite ends a transaction on its own on a full disk or an I/O error; a
     // trigger's RAISE(ROLLBACK) does the same here.
-    ASSERT_TRUE(database.execute(u"CREATE TRIGGER gone BEFORE INSERT ON 借出数据 "
-                                 u"WHEN NEW.借书证号 = 'boom' BEGIN SELECT RAISE(ROLLBACK, 'x'); END"_s));
-    const auto count = [&] { return database.queryInteger(u"select count(*) from 借出数据"_s); };
+    ASSERT_TRUE(
+        database.execute(u"CREATE TRIGGER gone BEFORE INSERT ON 借出数据 "
+                         u"WHEN NEW.借书证号 = 'boom' BEGIN SELECT RAISE(ROLLBACK, 'x'); END"_s));
+    const auto count = [&] {
+        return database.queryInteger(u"select count(*) from 借出数据"_s);
+    };
     const QString insert = u"insert into 借出数据 values(?,?)"_s;
     ASSERT_TRUE(database.beginTransaction());
     ASSERT_TRUE(database.execute(insert, {u"A1"_s, u"1"_s}));
@@ -165,7 +172,8 @@ TEST_F(LibraryDatabase, BookTableCountsTheRowsAtEachCall)
     EXPECT_EQ(books.rowCount(), 0);
     const QStringList row(16, u"x"_s);
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, row));
+        ASSERT_TRUE(database.execute(
+            u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, row));
     EXPECT_EQ(books.rowCount(), 3);
     ASSERT_TRUE(database.deleteAllRows(kBookTable));
     EXPECT_EQ(books.rowCount(), 0);
@@ -203,9 +211,9 @@ TEST(LegacyDatabase, OpensAFileWrittenByAnotherToolAndUsesItUnchanged)
     records.close();
 
     EXPECT_EQ(database.queryInteger(u"select count(*) from 借阅报表 where 年份=2016"_s), 1);
-    EXPECT_EQ(database.queryInteger(u"select count(*) from 图书数据 where 书名 like ?"_s,
-                                    {u"%君子%"_s}),
-              1);
+    EXPECT_EQ(
+        database.queryInteger(u"select count(*) from 图书数据 where 书名 like ?"_s, {u"%君子%"_s}),
+        1);
     database.close();
     EXPECT_EQ(test::readFileBytes(databaseFilePath()), before);
 }

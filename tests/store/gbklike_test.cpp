@@ -77,8 +77,8 @@ TEST(GbkLike, IsWhatTheDatabaseUsesForLike)
     songtao::RecordSet records(database);
     const auto found = [&](const QString &text) {
         QStringList result;
-        EXPECT_TRUE(records.query(u"select * from 图书数据 where 书名 like ?"_s,
-                                  {u"%"_s + text + u"%"_s}));
+        EXPECT_TRUE(
+            records.query(u"select * from 图书数据 where 书名 like ?"_s, {u"%"_s + text + u"%"_s}));
         while (records.step())
             result << records.readColumn(u"书名"_s);
         records.close();

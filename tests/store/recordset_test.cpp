@@ -57,7 +57,7 @@ TEST_F(RecordSetTest, ReadsColumnsByNameWithOnlyAsciiLettersFolded)
     ASSERT_TRUE(records.query(u"select * from 借阅报表 where 图书编号 = 'A2'"_s));
     ASSERT_TRUE(records.step());
     EXPECT_EQ(records.readColumn(u"年份"_s), u"2017"_s); // stored as text by affinity
-    EXPECT_EQ(records.readColumn(u"书名"_s), u""_s);     // NULL
+    EXPECT_EQ(records.readColumn(u"书名"_s), u""_s); // NULL
     EXPECT_EQ(records.readColumn(u"title"_s), u"y"_s);
     EXPECT_EQ(records.readColumn(u"TITLE"_s), u"y"_s);
     EXPECT_EQ(records.readColumn(u"书"_s), u""_s);

@@ -23,13 +23,15 @@ QList<QPair<QByteArray, QByteArray>> rawSchema(const QString &path)
 {
     QList<QPair<QByteArray, QByteArray>> rows;
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr)
+        == SQLITE_OK) {
         sqlite3_stmt *statement = nullptr;
         sqlite3_prepare_v2(db, "select name, sql from sqlite_master order by rowid", -1, &statement,
                            nullptr);
         while (sqlite3_step(statement) == SQLITE_ROW) {
-            rows.append({QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))),
-                         QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, 1)))});
+            rows.append(
+                {QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))),
+                 QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, 1)))});
         }
         sqlite3_finalize(statement);
     }
@@ -124,11 +126,11 @@ TEST(TableCheck, UnopenableFileGivesBothMessagesForEveryTable)
         ScriptedDialogs dialogs;
         FieldDefinitions fields;
         EXPECT_EQ(ensureLibraryTables(database, dialogs, fields, path), 4);
-        EXPECT_EQ(dialogs.noticeTexts(),
-                  (QStringList{u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
-                               u"图书数据库初始化失败"_s, u"打开数据库失败"_s,
-                               u"借出数据库初始化失败"_s, u"打开数据库失败"_s,
-                               u"借阅报表数据库初始化失败"_s}))
+        EXPECT_EQ(
+            dialogs.noticeTexts(),
+            (QStringList{u"打开数据库失败"_s, u"读者数据库初始化失败"_s, u"打开数据库失败"_s,
+                         u"图书数据库初始化失败"_s, u"打开数据库失败"_s, u"借出数据库初始化失败"_s,
+                         u"打开数据库失败"_s, u"借阅报表数据库初始化失败"_s}))
             << path.toStdString();
         EXPECT_FALSE(database.isOpen());
     }

@@ -9,9 +9,9 @@ namespace songtao::test {
 
 void LibraryFixture::SetUp()
 {
-    ASSERT_EQ(ensureLibraryTables(state.database, dialogs, state.fieldDefinitions,
-                                  databaseFilePath()),
-              0);
+    ASSERT_EQ(
+        ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath()),
+        0);
 }
 
 void LibraryFixture::addBook(const QString &bookNumber, const QString &title,

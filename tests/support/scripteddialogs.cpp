@@ -11,7 +11,8 @@ void ScriptedDialogs::notify(const QString &text, const QString &title, MessageI
 
 bool ScriptedDialogs::confirm(const QString &text, const QString &title)
 {
-    m_shown.append({Shown::Kind::Confirmation, text, title, MessageIcon::None, FileChoiceMode::Open});
+    m_shown.append(
+        {Shown::Kind::Confirmation, text, title, MessageIcon::None, FileChoiceMode::Open});
     return !m_confirmations.isEmpty() && m_confirmations.dequeue();
 }
 

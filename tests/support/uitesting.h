@@ -9,8 +9,7 @@ namespace songtao::test {
 
 // The control named `name` under `root`; fails the test when it is missing
 // or of another class.
-template<typename T>
-T *control(const QWidget *root, const QString &name)
+template<typename T> T *control(const QWidget *root, const QString &name)
 {
     T *found = root->findChild<T *>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();

@@ -25,12 +25,18 @@ TEST(WorkbookReading, XlwtWorkbook)
 {
     WorkbookLink link;
     ASSERT_TRUE(link.connect(fixture(u"xlwt_books.xls"_s)));
-    const QStringList headings{u"图书编号"_s, u"书名"_s, u"页数"_s, u"单价"_s,
-                               u"条形码"_s,   u"入库时间"_s, u"借出时间"_s, u"备注"_s,
-                               u"不存在"_s};
+    const QStringList headings{u"图书编号"_s, u"书名"_s,     u"页数"_s, u"单价"_s,  u"条形码"_s,
+                               u"入库时间"_s, u"借出时间"_s, u"备注"_s, u"不存在"_s};
     const QList<QStringList> expected{
-        {u"A00001"_s, u"红楼梦"_s, u"169"_s, u"15"_s, u"9787020002207"_s, u"2016年3月21日"_s,
-         u"2016年3月21日15时40分6秒"_s, u"'"_s, {}},
+        {u"A00001"_s,
+         u"红楼梦"_s,
+         u"169"_s,
+         u"15"_s,
+         u"9787020002207"_s,
+         u"2016年3月21日"_s,
+         u"2016年3月21日15时40分6秒"_s,
+         u"'"_s,
+         {}},
         {u"A00002"_s, {}, u"9.5"_s, {}, {}, {}, u"2016年3月21日15时"_s, {}, {}},
         {u"12345"_s, u"数字编号"_s, {}, u"-0.25"_s, {}, {}, {}, {}, {}},
     };
@@ -56,10 +62,16 @@ TEST(WorkbookReading, LibreOfficeWorkbook)
 {
     WorkbookLink link;
     ASSERT_TRUE(link.connect(fixture(u"lo_books.xls"_s)));
-    const QStringList headings{u"借书证号"_s, u"姓名"_s, u"单价"_s, u"合计"_s,
+    const QStringList headings{u"借书证号"_s, u"姓名"_s,     u"单价"_s, u"合计"_s,
                                u"说明"_s,     u"借书日期"_s, u"空"_s};
     const QList<QStringList> expected{
-        {u"201409001"_s, u"张三"_s, u"15"_s, u"30"_s, u"张三的书"_s, u"2016年3月21日15时40分"_s, {}},
+        {u"201409001"_s,
+         u"张三"_s,
+         u"15"_s,
+         u"30"_s,
+         u"张三的书"_s,
+         u"2016年3月21日15时40分"_s,
+         {}},
         {u"201409002"_s, u"'"_s, u"9.5"_s, {}, {}, {}, {}},
     };
     EXPECT_EQ(readRows(link, u"Sheet1"_s, u"借书证号"_s, headings), expected);
@@ -95,10 +107,14 @@ TEST(WorkbookReading, ConnectRefusesWhatIsNoWorkbook)
                                      xls::buildCompoundFile(u"Workbook"_s, biff5)));
 
     const QString paths[] = {
-        folder.file(u"missing.xls"_s),       folder.file(u"empty.xls"_s),
-        folder.file(u"text.xls"_s),          folder.file(u"folder.xls"_s),
-        folder.file(u"biff5.xls"_s),         folder.file(u"biff5named8.xls"_s),
-        fixture(u"renamed_xlsx.xls"_s),      fixture(u"xlwt_samename.xls"_s),
+        folder.file(u"missing.xls"_s),
+        folder.file(u"empty.xls"_s),
+        folder.file(u"text.xls"_s),
+        folder.file(u"folder.xls"_s),
+        folder.file(u"biff5.xls"_s),
+        folder.file(u"biff5named8.xls"_s),
+        fixture(u"renamed_xlsx.xls"_s),
+        fixture(u"xlwt_samename.xls"_s),
         QString(),
     };
     for (const QString &path : paths) {
@@ -121,7 +137,7 @@ TEST(WorkbookReading, TruncatedFilesAreRefusedOrReadWhole)
         ASSERT_TRUE(full.connect(fixture(name)));
         const QStringList headings{u"图书编号"_s, u"借书证号"_s, u"书名"_s, u"姓名"_s};
         const auto expected = readRows(full, u"Sheet1"_s, headings.front(), headings)
-                              + readRows(full, u"Sheet1"_s, headings.at(1), headings);
+            + readRows(full, u"Sheet1"_s, headings.at(1), headings);
         int refused = 0;
         for (qsizetype length = 0; length < whole.size(); length += 37) {
             ASSERT_TRUE(test::writeFileBytes(path, whole.left(length)));
@@ -131,7 +147,7 @@ TEST(WorkbookReading, TruncatedFilesAreRefusedOrReadWhole)
                 continue;
             }
             const auto rows = readRows(link, u"Sheet1"_s, headings.front(), headings)
-                              + readRows(link, u"Sheet1"_s, headings.at(1), headings);
+                + readRows(link, u"Sheet1"_s, headings.at(1), headings);
             EXPECT_TRUE(rows.isEmpty() || rows == expected) << name.toStdString() << length;
         }
         EXPECT_GT(refused, 100) << name.toStdString();

@@ -69,7 +69,7 @@ QByteArray bof(quint16 kind)
 // Globals with two cell XFs (0: General, 1: a built-in date) and one
 // worksheet, followed by that sheet's records.
 std::optional<BiffWorkbook> workbookWith(const std::function<void(StreamBuilder &)> &cells,
-                          const QByteArray &sst = {})
+                                         const QByteArray &sst = {})
 {
     StreamBuilder stream;
     stream.record(record::kBof, bof(0x0005));
@@ -99,15 +99,19 @@ TEST(BiffRecords, EveryCellRecordReadsAsText)
 {
     const auto book = workbookWith([](StreamBuilder &s) {
         const QString label = u"标签"_s;
-        s.record(record::kLabel, u16s({1, 0, 0, quint16(label.size())}) + "\x01"
-                                     + wide(label));
-        s.record(record::kRString, u16s({1, 1, 0, 2}) + QByteArray("\x00" "ab", 3) + u16s({0}));
+        s.record(record::kLabel, u16s({1, 0, 0, quint16(label.size())}) + "\x01" + wide(label));
+        s.record(record::kRString,
+                 u16s({1, 1, 0, 2})
+                     + QByteArray("\x00"
+                                  "ab",
+                                  3)
+                     + u16s({0}));
         s.record(record::kRk, u16s({1, 2, 0}) + u32((169u << 2) | 2));
         s.record(record::kRk, u16s({1, 3, 0}) + u32((950u << 2) | 3));
         s.record(record::kRk, u16s({1, 4, 0}) + u32(quint32(std::bit_cast<quint64>(0.5) >> 32)));
-        s.record(record::kMulRk, u16s({2, 0}) + u16s({0}) + u32((1u << 2) | 2) + u16s({0})
-                                     + u32((2u << 2) | 2) + u16s({1}) + u32((42450u << 2) | 2)
-                                     + u16s({2}));
+        s.record(record::kMulRk,
+                 u16s({2, 0}) + u16s({0}) + u32((1u << 2) | 2) + u16s({0}) + u32((2u << 2) | 2)
+                     + u16s({1}) + u32((42450u << 2) | 2) + u16s({2}));
         s.record(record::kBoolErr, u16s({3, 0, 0}) + QByteArray("\x01\x00", 2));
         s.record(record::kBoolErr, u16s({3, 1, 0}) + QByteArray("\x07\x01", 2));
         s.record(record::kNumber, u16s({3, 2, 1}) + f64(42450.65284722222));
@@ -116,7 +120,11 @@ TEST(BiffRecords, EveryCellRecordReadsAsText)
         // record where they turn 16-bit.
         const QByteArray stringResult = u16s({0, 0, 0, 0xFFFF});
         s.record(record::kFormula, u16s({4, 0, 0}) + stringResult + u16s({0}) + u32(0) + u16s({0}));
-        s.record(record::kString, u16s({4}) + QByteArray("\x00" "ab", 3));
+        s.record(record::kString,
+                 u16s({4})
+                     + QByteArray("\x00"
+                                  "ab",
+                                  3));
         s.record(record::kContinue, QByteArray("\x01", 1) + wide(u"书册"_s));
         s.record(record::kFormula, u16s({4, 1, 0}) + u16s({3, 0, 0, 0xFFFF}) + u16s({0}) + u32(0));
         s.record(record::kFormula, u16s({4, 2, 0}) + f64(30) + u16s({0}) + u32(0));
@@ -132,10 +140,9 @@ TEST(BiffRecords, EveryCellRecordReadsAsText)
     const auto sheet = book->readSheet(book->findWorksheet(u"SHEET1"_s));
     ASSERT_TRUE(sheet);
     EXPECT_EQ(texts(*sheet),
-              (QStringList{u"0,0=-0.25"_s, u"1,0=标签"_s, u"1,1=ab"_s, u"1,2=169"_s,
-                           u"1,3=9.5"_s, u"1,4=0.5"_s, u"2,0=1"_s, u"2,1=2"_s,
-                           u"2,2=2016年3月21日"_s, u"3,0=1"_s, u"3,1="_s,
-                           u"3,2=2016年3月21日15时40分6秒"_s, u"4,0=ab书册"_s, u"4,1="_s,
+              (QStringList{u"0,0=-0.25"_s, u"1,0=标签"_s, u"1,1=ab"_s, u"1,2=169"_s, u"1,3=9.5"_s,
+                           u"1,4=0.5"_s, u"2,0=1"_s, u"2,1=2"_s, u"2,2=2016年3月21日"_s, u"3,0=1"_s,
+                           u"3,1="_s, u"3,2=2016年3月21日15时40分6秒"_s, u"4,0=ab书册"_s, u"4,1="_s,
                            u"4,2=30"_s, u"4,3=1"_s}));
     EXPECT_FALSE(sheet->textOnly);
 }
@@ -147,11 +154,12 @@ TEST(BiffRecords, SharedStringsAcrossContinueRecords)
     QByteArray sst;
     appendU16(sst, record::kSst);
     const QByteArray compressed(1, '\0');
-    QByteArray first = u32(3) + u32(3) + u16s({2}) + compressed + "hi" + u16s({4}) + compressed + "ab";
+    QByteArray first =
+        u32(3) + u32(3) + u16s({2}) + compressed + "hi" + u16s({4}) + compressed + "ab";
     appendU16(sst, quint16(first.size()));
     sst.append(first);
     QByteArray second = QByteArray("\x01", 1) + wide(u"书名"_s) + u16s({1}) + "\x0C" + u16s({1})
-                        + u32(6) + "x" + u16s({0, 0}) + QByteArray(6, 'p');
+        + u32(6) + "x" + u16s({0, 0}) + QByteArray(6, 'p');
     appendU16(sst, record::kContinue);
     appendU16(sst, quint16(second.size() - 8));
     sst.append(second.left(second.size() - 8));
@@ -173,7 +181,10 @@ TEST(BiffRecords, SharedStringsAcrossContinueRecords)
 
     // A shared-string index past the table is a damaged sheet.
     const auto damaged = workbookWith(
-        [](StreamBuilder &s) { s.record(record::kLabelSst, u16s({0, 0, 0}) + u32(3)); }, sst);
+        [](StreamBuilder &s) {
+            s.record(record::kLabelSst, u16s({0, 0, 0}) + u32(3));
+        },
+        sst);
     ASSERT_TRUE(damaged);
     EXPECT_FALSE(damaged->readSheet(0));
 }

@@ -82,9 +82,9 @@ TEST(CellFormat, SerialNumbersBecomeDateTimes)
 
 TEST(CellFormat, NumbersReadAsTheyPrintWithThirteenDigits)
 {
-    for (const double value : {0.0, 1.0, -1.0, 15.0, 169.0, 9.5, -0.25, 0.1, 1e-5, 201409001.0,
-                               9787020002207.0, 9999999999999.0, 1e13, 12345678901234.0,
-                               123456789012345678.0, 2.0 / 3.0, 1e300})
+    for (const double value :
+         {0.0, 1.0, -1.0, 15.0, 169.0, 9.5, -0.25, 0.1, 1e-5, 201409001.0, 9787020002207.0,
+          9999999999999.0, 1e13, 12345678901234.0, 123456789012345678.0, 2.0 / 3.0, 1e300})
         EXPECT_EQ(numberText(value), songtao::realText(value)) << value;
 }
 

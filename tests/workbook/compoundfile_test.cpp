@@ -39,8 +39,8 @@ TEST(CompoundFile, StreamsOfEverySizeComeBackUnchanged)
 TEST(CompoundFile, LargeStreamsNeedTheExtendedFat)
 {
     const QByteArray file = buildCompoundFile(u"Workbook"_s, pattern(7400000));
-    EXPECT_GT(readU32(file, 44), 109u);  // FAT sectors
-    EXPECT_GE(readU32(file, 72), 1u);    // DIFAT sectors
+    EXPECT_GT(readU32(file, 44), 109u); // FAT sectors
+    EXPECT_GE(readU32(file, 72), 1u); // DIFAT sectors
 }
 
 TEST(CompoundFile, RefusesWhatIsNotACompoundFile)

@@ -14,8 +14,8 @@ inline QString fixture(const QString &name)
 }
 
 // Every row chosen by the link, each as the texts of `headings`.
-inline QList<QStringList> readRows(WorkbookLink &link, const QString &sheet,
-                                   const QString &column, const QStringList &headings)
+inline QList<QStringList> readRows(WorkbookLink &link, const QString &sheet, const QString &column,
+                                   const QStringList &headings)
 {
     QList<QStringList> rows;
     auto result = link.rowsWhereNotEmpty(sheet, column);

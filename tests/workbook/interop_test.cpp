@@ -75,8 +75,8 @@ TEST(WorkbookInterop, XlrdReadsTheTemplates)
     if (!haveXlrd())
         GTEST_SKIP() << "python3-xlrd (through " << kPython.toStdString() << ") is missing";
     TempFolder folder;
-    for (const WorkbookTemplate kind : {WorkbookTemplate::Books, WorkbookTemplate::Readers,
-                                        WorkbookTemplate::LendingReport}) {
+    for (const WorkbookTemplate kind :
+         {WorkbookTemplate::Books, WorkbookTemplate::Readers, WorkbookTemplate::LendingReport}) {
         const QString path = folder.file(u"template.xls"_s);
         ASSERT_TRUE(writeTemplate(kind, path));
         const QJsonObject dump = xlrdDump(path);

@@ -38,8 +38,7 @@ TEST(WorkbookTemplates, HoldTheHeadingRowOnly)
         QStringList firstRow = headings;
         while (firstRow.size() < 26)
             firstRow.append(QString());
-        EXPECT_EQ(readFirstSheetPreview(path),
-                  (QList<QStringList>{firstRow, QStringList(26)}));
+        EXPECT_EQ(readFirstSheetPreview(path), (QList<QStringList>{firstRow, QStringList(26)}));
         WorkbookLink link;
         ASSERT_TRUE(link.connect(path));
         const auto rows = link.rowsWhereNotEmpty(u"Sheet1"_s, headings.front());

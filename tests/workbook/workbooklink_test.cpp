@@ -22,17 +22,17 @@ const QStringList kReport{u"图书编号"_s, u"书名"_s, u"借阅者"_s, u"借�
 
 Row reportRow(const QString &book, const QString &title, const QString &returned = {})
 {
-    return {{u"图书编号"_s, book}, {u"书名"_s, title}, {u"借阅者"_s, u"初一(3)班 张三"_s},
-            {u"借书日期"_s, u"2016年3月21日"_s}, {u"还书日期"_s, returned}};
+    return {{u"图书编号"_s, book},
+            {u"书名"_s, title},
+            {u"借阅者"_s, u"初一(3)班 张三"_s},
+            {u"借书日期"_s, u"2016年3月21日"_s},
+            {u"还书日期"_s, returned}};
 }
 
 class WorkbookLinkTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(writeTemplate(WorkbookTemplate::LendingReport, path));
-    }
+    void SetUp() override { ASSERT_TRUE(writeTemplate(WorkbookTemplate::LendingReport, path)); }
 
     QList<QStringList> fileRows(const QString &file)
     {
@@ -51,9 +51,10 @@ TEST_F(WorkbookLinkTest, InsertsAreWrittenAtDisconnect)
     ASSERT_TRUE(link.connect(path));
     ASSERT_TRUE(link.insertRow(u"Sheet1"_s, reportRow(u"A00001"_s, u"红楼梦"_s)));
     // Columns in any order; one left out and one empty give no cell.
-    ASSERT_TRUE(link.insertRow(u"sheet1"_s, {{u"书名"_s, u"It's \"quoted\", [x]"_s},
-                                             {u"图书编号"_s, u"A00002"_s},
-                                             {u"借阅者"_s, QString()}}));
+    ASSERT_TRUE(link.insertRow(u"sheet1"_s,
+                               {{u"书名"_s, u"It's \"quoted\", [x]"_s},
+                                {u"图书编号"_s, u"A00002"_s},
+                                {u"借阅者"_s, QString()}}));
     // Until then the file holds the bare template, while the link itself
     // already sees the new rows.
     EXPECT_TRUE(fileRows(path).isEmpty());
@@ -68,7 +69,8 @@ TEST_F(WorkbookLinkTest, InsertsAreWrittenAtDisconnect)
 
     // A later connection appends below the rows already there.
     ASSERT_TRUE(link.connect(path));
-    ASSERT_TRUE(link.insertRow(u"Sheet1"_s, reportRow(u"A00003"_s, u"水浒传"_s, u"2016年3月22日"_s)));
+    ASSERT_TRUE(
+        link.insertRow(u"Sheet1"_s, reportRow(u"A00003"_s, u"水浒传"_s, u"2016年3月22日"_s)));
     EXPECT_TRUE(link.disconnect());
     EXPECT_EQ(fileRows(path).size(), 3);
     EXPECT_EQ(fileRows(path).last().last(), u"2016年3月22日"_s);
@@ -89,8 +91,9 @@ TEST_F(WorkbookLinkTest, InsertsAreWrittenWhenReplacedOrDestroyed)
         EXPECT_EQ(fileRows(path).size(), 2);
         ASSERT_TRUE(link.insertRow(u"Sheet1"_s, reportRow(u"B1"_s, u"三"_s)));
     }
-    EXPECT_EQ(fileRows(other), (QList<QStringList>{{u"B1"_s, u"三"_s, u"初一(3)班 张三"_s,
-                                                     u"2016年3月21日"_s, {}}}));
+    EXPECT_EQ(
+        fileRows(other),
+        (QList<QStringList>{{u"B1"_s, u"三"_s, u"初一(3)班 张三"_s, u"2016年3月21日"_s, {}}}));
     // Reconnecting to the same file reads what the earlier connection wrote.
     WorkbookLink link;
     ASSERT_TRUE(link.connect(path));
