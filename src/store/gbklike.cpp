@@ -54,38 +54,11 @@ std::vector<PatternToken> tokenize(QByteArrayView pattern, QByteArrayView escape
     return tokens;
 }
 
-void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
+// Greedy walk with one backtracking point at the last '%': enough for
+// patterns made of literals, '_' and '%'.
+bool matchTokens(const std::vector<PatternToken> &tokens, QByteArrayView text)
 {
-    for (int i = 0; i < argc; ++i) {
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
-            sqlite3_result_null(context);
-            return;
-        }
-    }
-    const auto view = [&](int i) {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(argv[i]));
-        return QByteArrayView(text, sqlite3_value_bytes(argv[i]));
-    };
-    QByteArrayView escape;
-    if (argc == 3) {
-        escape = view(2);
-        if (escape.isEmpty() || gbkCharLength(escape, 0) != escape.size()) {
-            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
-            return;
-        }
-    }
-    sqlite3_result_int(context, gbkLike(view(0), view(1), escape) ? 1 : 0);
-}
-
-} // namespace
-
-bool gbkLike(QByteArrayView pattern, QByteArrayView text, QByteArrayView escape)
-{
-    const std::vector<PatternToken> tokens = tokenize(pattern, escape);
     const auto tokenCount = tokens.size();
-
-    // Greedy walk with one backtracking point at the last '%': enough for
-    // patterns made of literals, '_' and '%'.
     std::size_t tokenAt = 0;
     qsizetype textAt = 0;
     std::size_t starToken = tokenCount; // none yet
@@ -115,6 +88,60 @@ bool gbkLike(QByteArrayView pattern, QByteArrayView text, QByteArrayView escape)
     while (tokenAt < tokenCount && tokens[tokenAt].kind == PatternToken::Kind::AnyRun)
         ++tokenAt;
     return tokenAt == tokenCount;
+}
+
+// A pattern tokenized once per statement rather than once per row: a title
+// search compares it with every title of the catalogue, twice.
+struct CompiledPattern
+{
+    CompiledPattern(QByteArrayView patternBytes, QByteArrayView escapeBytes)
+        : pattern(patternBytes.toByteArray()),
+          escape(escapeBytes.toByteArray()),
+          tokens(tokenize(pattern, escape))
+    { }
+    QByteArray pattern;
+    QByteArray escape;
+    std::vector<PatternToken> tokens; // views into `pattern`
+};
+
+void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(context);
+            return;
+        }
+    }
+    const auto view = [&](int i) {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(argv[i]));
+        return QByteArrayView(text, sqlite3_value_bytes(argv[i]));
+    };
+    QByteArrayView escape;
+    if (argc == 3) {
+        escape = view(2);
+        if (escape.isEmpty() || gbkCharLength(escape, 0) != escape.size()) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+    }
+    auto *cached = static_cast<CompiledPattern *>(sqlite3_get_auxdata(context, 0));
+    if (cached != nullptr && cached->pattern == view(0) && cached->escape == escape) {
+        sqlite3_result_int(context, matchTokens(cached->tokens, view(1)) ? 1 : 0);
+        return;
+    }
+    auto *compiled = new CompiledPattern(view(0), escape);
+    sqlite3_result_int(context, matchTokens(compiled->tokens, view(1)) ? 1 : 0);
+    // SQLite may free it at once (a pattern that is not constant): nothing
+    // may touch it after this call.
+    sqlite3_set_auxdata(context, 0, compiled,
+                        [](void *data) { delete static_cast<CompiledPattern *>(data); });
+}
+
+} // namespace
+
+bool gbkLike(QByteArrayView pattern, QByteArrayView text, QByteArrayView escape)
+{
+    return matchTokens(tokenize(pattern, escape), text);
 }
 
 bool registerGbkLike(sqlite3 *connection)
