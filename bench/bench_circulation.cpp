@@ -33,7 +33,8 @@ std::vector<BenchResult> circulationCases(const BenchContext &context)
         return {{u"circulation set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;
     if (!library.addBooks(state.database, 100000) || !library.addReaders(state.database, 5000)
-        || !library.addReportRows(state.database, 200000, 100000))
+        || !library.addReportRows(state.database, 198000, 100000)
+        || !library.addLoans(state.database, 2000))
         return {{u"circulation set-up"_s, -1, 0, {}}};
 
     ManualClock clock(QDateTime(QDate(2016, 3, 21), QTime(9, 0)));

@@ -128,4 +128,29 @@ bool SyntheticLibrary::addReportRows(Database &database, int count, int bookCoun
     return database.commitTransaction();
 }
 
+bool SyntheticLibrary::addLoans(Database &database, int count)
+{
+    if (!database.beginTransaction())
+        return false;
+    std::uniform_int_distribution<int> day(1, 31);
+    for (int i = 1; i <= count; ++i) {
+        const QString book = bookNumber(i);
+        const QString card = cardNumber(i);
+        const QString title = u"借出的书%1"_s.arg(i);
+        const QString lentOn = dateText(QDate(2016, 3, day(m_random)));
+        const bool written =
+            database.execute(
+                u"update 读者数据 set 图书编号串=?,日期编号串=?,书名串=? where 借书证号=?"_s,
+                {book + u'|', lentOn + u'|', title + u'|', card})
+            && database.execute(u"insert into 借出数据 values(?,?)"_s, {book, card})
+            && database.execute(u"insert into 借阅报表 values('2016',?,?,?,?,'')"_s,
+                                {book, title, className() + u' ' + personName(), lentOn});
+        if (!written) {
+            database.rollbackTransaction();
+            return false;
+        }
+    }
+    return database.commitTransaction();
+}
+
 } // namespace songtao::bench

@@ -32,6 +32,10 @@ public:
     bool addReaders(Database &database, int count);
     // Report rows spread over the years 2014 to 2017.
     bool addReportRows(Database &database, int count, int bookCount);
+    // Readers 1..count each have book i out since a day in March 2016, in
+    // their loan strings, the lent-out table and an open report row, as a
+    // lending writes them. The books must exist.
+    bool addLoans(Database &database, int count);
 
 private:
     QString pick(const QString &alphabet, int minLength, int maxLength);
