@@ -3,6 +3,7 @@
 // the same database file, python3-xlrd reading the same 20,000-row book
 // workbook, and LibreOffice converting it (when installed). The note of
 // each peer row gives our time as a multiple of the peer's.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "childprocess.h"
 #include "synthetic.h"
@@ -26,14 +27,6 @@ namespace songtao::bench {
 namespace {
 
 constexpr int kSheetRows = 20000;
-
-class NoDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &, const QString &, MessageIcon) override { }
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-};
 
 class KeepingSink final : public BookListSink
 {
@@ -88,7 +81,7 @@ std::pair<double, qsizetype> sqliteShell(const BenchContext &context, const QStr
 void searchPeers(const BenchContext &context, AppState &state, std::vector<BenchResult> &results)
 {
     const QString sqlite3 = findProgram(u"sqlite3"_s);
-    NoDialogs dialogs;
+    BenchDialogs dialogs;
     SystemClock clock;
     BookSearch search(state, clock, dialogs);
     KeepingSink sink;
@@ -126,28 +119,11 @@ void searchPeers(const BenchContext &context, AppState &state, std::vector<Bench
     }
 }
 
-bool writeBookWorkbook(const QString &path, SyntheticLibrary &library)
-{
-    WorkbookLink link;
-    if (!writeTemplate(WorkbookTemplate::Books, path) || !link.connect(path))
-        return false;
-    const QStringList &columns = bookColumns();
-    for (int i = 1; i <= kSheetRows; ++i) {
-        const QStringList row = library.bookRow(i);
-        QList<QPair<QString, QString>> named;
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            named.append({columns[c], row[c]});
-        if (!link.insertRow(u"Sheet1"_s, named))
-            return false;
-    }
-    return link.disconnect();
-}
-
 void workbookPeers(const BenchContext &context, std::vector<BenchResult> &results)
 {
     SyntheticLibrary library(7);
     const QString books = context.folder + u"/books.xls"_s;
-    if (!writeBookWorkbook(books, library)) {
+    if (!library.writeBookWorkbook(books, kSheetRows)) {
         results.push_back({u"workbook peers: set-up"_s, -1, 0, {}});
         return;
     }
@@ -234,21 +210,13 @@ void workbookPeers(const BenchContext &context, std::vector<BenchResult> &result
 std::vector<BenchResult> peerCases(const BenchContext &context)
 {
     AppState state;
-    NoDialogs dialogs;
+    BenchDialogs dialogs;
     if (ensureLibraryTables(state.database, dialogs, state.fieldDefinitions, databaseFilePath())
         != 0)
         return {{u"peers set-up"_s, -1, 0, {}}};
     // The catalogue of the search cases: 1,000 of 100,000 titles carry 琅琊.
     SyntheticLibrary library;
-    if (!library.addBooks(state.database, 99000) || !state.database.beginTransaction())
-        return {{u"peers set-up"_s, -1, 0, {}}};
-    for (int i = 99001; i <= 100000; ++i) {
-        QStringList row = library.bookRow(i);
-        row[5] = library.title() + u"琅琊"_s + library.title();
-        state.database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
-                               row);
-    }
-    if (!state.database.commitTransaction())
+    if (!library.addBooksWithMarkedTitles(state.database, 100000, 1000, u"琅琊"_s))
         return {{u"peers set-up"_s, -1, 0, {}}};
 
     std::vector<BenchResult> results;

@@ -2,6 +2,7 @@
 // resident memory, on the offscreen platform. A preloaded probe ends the
 // process at the first paint of the login window; the program itself is
 // the one scripts/run.sh starts, unchanged.
+#include "benchdialogs.h"
 #include "benchmark.h"
 #include "childprocess.h"
 #include "synthetic.h"
@@ -59,19 +60,11 @@ std::vector<BenchResult> startupCases(const BenchContext &context)
                  .arg(peakMb > kBudgetMb ? u" OVER BUDGET"_s : QString())}};
 }
 
-class NoDialogs final : public Dialogs
-{
-public:
-    void notify(const QString &, const QString &, MessageIcon) override { }
-    bool confirm(const QString &, const QString &) override { return true; }
-    QString chooseFile(FileChoiceMode, const QString &) override { return {}; }
-};
-
 // The main window's set-up opens the file, checks it whole and finds the
 // four tables: its cost on a library of some years.
 std::vector<BenchResult> openingCases(const BenchContext &context)
 {
-    NoDialogs dialogs;
+    BenchDialogs dialogs;
     FieldDefinitions fields;
     {
         Database database;

@@ -28,24 +28,6 @@ public:
     void showStatus(const QString &) override { }
 };
 
-// A book workbook of `count` rows as our own export writes it.
-bool writeBookWorkbook(const QString &path, int count, SyntheticLibrary &library)
-{
-    WorkbookLink link;
-    if (!writeTemplate(WorkbookTemplate::Books, path) || !link.connect(path))
-        return false;
-    const QStringList &columns = bookColumns();
-    for (int i = 1; i <= count; ++i) {
-        const QStringList row = library.bookRow(i);
-        QList<QPair<QString, QString>> named;
-        for (qsizetype c = 0; c < columns.size(); ++c)
-            named.append({columns[c], row[c]});
-        if (!link.insertRow(u"Sheet1"_s, named))
-            return false;
-    }
-    return link.disconnect();
-}
-
 std::vector<BenchResult> transferCases(const BenchContext &context)
 {
     AppState state;
@@ -57,7 +39,7 @@ std::vector<BenchResult> transferCases(const BenchContext &context)
         return {{u"transfer set-up"_s, -1, 0, {}}};
     SyntheticLibrary library;
     const QString books = context.folder + u"/books.xls"_s;
-    if (!writeBookWorkbook(books, 20000, library))
+    if (!library.writeBookWorkbook(books, 20000))
         return {{u"transfer set-up"_s, -1, 0, {}}};
 
     std::vector<BenchResult> results;

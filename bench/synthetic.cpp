@@ -2,6 +2,9 @@
 
 #include "common/datetimetext.h"
 #include "store/database.h"
+#include "store/schema.h"
+#include "workbook/templates.h"
+#include "workbook/workbooklink.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -151,6 +154,41 @@ bool SyntheticLibrary::addLoans(Database &database, int count)
         }
     }
     return database.commitTransaction();
+}
+
+bool SyntheticLibrary::addBooksWithMarkedTitles(Database &database, int count, int marked,
+                                                const QString &word)
+{
+    const int plain = count - marked;
+    if (!addBooks(database, plain) || !database.beginTransaction())
+        return false;
+    for (int i = plain + 1; i <= count; ++i) {
+        QStringList row = bookRow(i);
+        row[5] = title() + word + title();
+        if (!database.execute(u"insert into 图书数据 values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
+                              row)) {
+            database.rollbackTransaction();
+            return false;
+        }
+    }
+    return database.commitTransaction();
+}
+
+bool SyntheticLibrary::writeBookWorkbook(const QString &path, int count)
+{
+    WorkbookLink link;
+    if (!writeTemplate(WorkbookTemplate::Books, path) || !link.connect(path))
+        return false;
+    const QStringList &columns = bookColumns();
+    for (int i = 1; i <= count; ++i) {
+        const QStringList row = bookRow(i);
+        QList<QPair<QString, QString>> named;
+        for (qsizetype c = 0; c < columns.size(); ++c)
+            named.append({columns[c], row[c]});
+        if (!link.insertRow(u"Sheet1"_s, named))
+            return false;
+    }
+    return link.disconnect();
 }
 
 } // namespace songtao::bench

@@ -29,6 +29,10 @@ public:
 
     // Each writes through the data store, inside one transaction.
     bool addBooks(Database &database, int count);
+    // `count` books, the last `marked` of which hold `word` inside their
+    // titles (no other title does), so that a title search for it lists
+    // exactly `marked` books.
+    bool addBooksWithMarkedTitles(Database &database, int count, int marked, const QString &word);
     bool addReaders(Database &database, int count);
     // Report rows spread over the years 2014 to 2017.
     bool addReportRows(Database &database, int count, int bookCount);
@@ -36,6 +40,9 @@ public:
     // their loan strings, the lent-out table and an open report row, as a
     // lending writes them. The books must exist.
     bool addLoans(Database &database, int count);
+
+    // A book workbook of `count` rows, as the book export writes it.
+    bool writeBookWorkbook(const QString &path, int count);
 
 private:
     QString pick(const QString &alphabet, int minLength, int maxLength);
