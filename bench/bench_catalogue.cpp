@@ -2,6 +2,7 @@
 // 100,000 books and 5,000 readers.
 #include "benchdialogs.h"
 #include "benchmark.h"
+#include "keepingsink.h"
 #include "synthetic.h"
 
 #include "app/appstate.h"
@@ -18,17 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace songtao::bench {
 namespace {
-
-// Keeps the rows as a page's model would, so the cost of handing them over
-// is measured too.
-class KeepingSink final : public BookListSink
-{
-public:
-    void clearRows() override { rows.clear(); }
-    void appendRow(const BookListRow &row) override { rows.append(row); }
-    void showStatus(const QString &) override { }
-    QList<BookListRow> rows;
-};
 
 std::vector<BenchResult> catalogueCases(const BenchContext &context)
 {

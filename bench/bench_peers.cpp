@@ -6,6 +6,7 @@
 #include "benchdialogs.h"
 #include "benchmark.h"
 #include "childprocess.h"
+#include "keepingsink.h"
 #include "synthetic.h"
 
 #include "app/appstate.h"
@@ -27,15 +28,6 @@ namespace songtao::bench {
 namespace {
 
 constexpr int kSheetRows = 20000;
-
-class KeepingSink final : public BookListSink
-{
-public:
-    void clearRows() override { rows.clear(); }
-    void appendRow(const BookListRow &row) override { rows.append(row); }
-    void showStatus(const QString &) override { }
-    QList<BookListRow> rows;
-};
 
 qsizetype lineCount(const QString &path)
 {
