@@ -4,6 +4,8 @@
 #include "store/schema.h"
 #include "support/libraryfixture.h"
 
+#include <functional>
+
 namespace songtao::test {
 
 class RecordingView final : public CirculationView
@@ -45,6 +47,35 @@ protected:
         for (const QString &table : {kReaderTable, kBookTable, kLentTable, kReportTable})
             rows << table << tableRows(table);
         return rows;
+    }
+
+    // A write made to fail by a trigger ("BEFORE <event> ON <table>"), and
+    // the message the operation must show for it.
+    struct Fault
+    {
+        QString event;
+        QString table;
+        QString message;
+    };
+
+    // Runs `operation` once per fault, with that write failing: the message
+    // is shown, no transaction stays open and all four tables are as before.
+    void expectEachFaultChangesNothing(const QList<Fault> &faults,
+                                       const std::function<void()> &operation)
+    {
+        for (const Fault &fault : faults) {
+            const QStringList before = allTables();
+            ASSERT_TRUE(state.database.execute(
+                QStringLiteral("CREATE TRIGGER fault BEFORE ") + fault.event
+                + QStringLiteral(" ON ") + fault.table
+                + QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'fault'); END")));
+            dialogs.clear();
+            operation();
+            EXPECT_EQ(dialogs.noticeTexts(), QStringList{fault.message});
+            EXPECT_FALSE(state.database.inTransaction());
+            ASSERT_TRUE(state.database.execute(QStringLiteral("DROP TRIGGER fault")));
+            EXPECT_EQ(allTables(), before) << fault.message.toStdString();
+        }
     }
 
     RecordingView view;

@@ -101,28 +101,11 @@ TEST_F(LendingTest, TitleWithBarIsStoredWithAFullWidthBarInTheLoanString)
 TEST_F(LendingTest, AFailedWriteLeavesAllFourTablesAsTheyWere)
 {
     circulation.lend(u"201409002"_s, u"A00002"_s);
-    const struct
-    {
-        QString trigger;
-        QString message;
-    } faults[] = {
-        {u"CREATE TRIGGER fault BEFORE UPDATE ON 读者数据 BEGIN SELECT RAISE(ABORT, 'fault'); END"_s,
-         u"更新读者数据失败"_s},
-        {u"CREATE TRIGGER fault BEFORE INSERT ON 借阅报表 BEGIN SELECT RAISE(ABORT, 'fault'); END"_s,
-         u"记录借阅报表失败"_s},
-        {u"CREATE TRIGGER fault BEFORE INSERT ON 借出数据 BEGIN SELECT RAISE(ABORT, 'fault'); END"_s,
-         u"写入<是否借出>失败，请重新尝试借书操作！"_s},
-    };
-    for (const auto &fault : faults) {
-        const QStringList before = allTables();
-        ASSERT_TRUE(state.database.execute(fault.trigger));
-        dialogs.clear();
-        circulation.lend(u"201409001"_s, u"A00001"_s);
-        EXPECT_EQ(dialogs.noticeTexts(), QStringList{fault.message});
-        EXPECT_FALSE(state.database.inTransaction());
-        ASSERT_TRUE(state.database.execute(u"DROP TRIGGER fault"_s));
-        EXPECT_EQ(allTables(), before) << fault.message.toStdString();
-    }
+    expectEachFaultChangesNothing(
+        {{u"UPDATE"_s, u"读者数据"_s, u"更新读者数据失败"_s},
+         {u"INSERT"_s, u"借阅报表"_s, u"记录借阅报表失败"_s},
+         {u"INSERT"_s, u"借出数据"_s, u"写入<是否借出>失败，请重新尝试借书操作！"_s}},
+        [this] { circulation.lend(u"201409001"_s, u"A00001"_s); });
     // The update path of an earlier-returned book fails the same way.
     ASSERT_TRUE(state.database.execute(u"update 借出数据 set 借书证号='0'"_s));
     const QStringList before = allTables();
